@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The Unicode rules that the records are checked by, on UTF-8 text, with ICU's data.
+namespace vantorel::text {
+
+// True when the bytes are well-formed UTF-8 (no surrogates, no overlong forms, nothing above U+10FFFF).
+bool isValidUtf8(std::string_view text);
+
+// Number of user-perceived characters (extended grapheme clusters).
+std::size_t characterCount(std::string_view text);
+
+// Removes white space and line breaks at both ends: general category Z, U+0009 to U+000D and
+// U+0085. Inner white space stays. Ill-formed bytes are never removed.
+std::string trimmed(std::string_view text);
+
+// True when some scalar has general category Cc or Cf (tab, line feed, zero-width joiner,
+// soft hyphen, direction marks, ...). Ill-formed text counts as containing one.
+bool containsControlScalar(std::string_view text);
+
+// Full Unicode lower-case mapping, the same in every locale. Ill-formed text comes back unchanged.
+std::string lowercased(std::string_view text);
+
+// Unicode canonical equivalence: a precomposed letter equals its decomposed form.
+bool canonicallyEqual(std::string_view a, std::string_view b);
+
+} // namespace vantorel::text

@@ -1,0 +1,29 @@
+#include "VPNFailure.h"
+
+#include "Text.h"
+
+namespace vantorel {
+
+std::string_view VPNFailure::description() const {
+    switch (m_kind) {
+    case Kind::invalid:
+        return m_message;
+    case Kind::credentialsUnavailable:
+        return "The connection password is unavailable. Add the location again with your provider credentials.";
+    case Kind::storageUnavailable:
+        return "Your saved locations could not be read or saved. Existing data has been preserved.";
+    case Kind::signingRequired:
+        return "This preview cannot create a VPN tunnel. A VPN-enabled Apple signing profile is required for the "
+               "connection build.";
+    case Kind::operationFailed:
+        return "macOS could not complete the VPN request. Check your connection details and VPN permission, then "
+               "try again.";
+    }
+    return {};
+}
+
+bool operator==(const VPNFailure& a, const VPNFailure& b) {
+    return a.m_kind == b.m_kind && (a.m_kind != VPNFailure::Kind::invalid || text::canonicallyEqual(a.m_message, b.m_message));
+}
+
+} // namespace vantorel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Uuid.h"
+#include "VPNFailure.h"
+
+#include <expected>
+#include <string>
+#include <string_view>
+
+namespace vantorel {
+
+// One saved location: the connection details the user copied from their provider. The password
+// is never here; it lives in the credential vault under `credentialID`.
+struct VPNProfile {
+    Uuid id;
+    std::string name;
+    std::string country;
+    std::string server;
+    std::string remoteIdentifier;
+    std::string username;
+    Uuid credentialID;
+    bool favorite = false;
+
+    // The normalised copy (texts trimmed, hosts lower-cased) when every field rule holds, else
+    // `invalid` with the message of the first rule broken. Never changes this record.
+    std::expected<VPNProfile, VPNFailure> validated() const;
+
+    // The host-name rule for the server and the certificate identity. Neither trims nor lower-cases.
+    static bool validHost(std::string_view host);
+
+    // All eight fields equal; texts by canonical equivalence.
+    friend bool operator==(const VPNProfile& a, const VPNProfile& b);
+};
+
+namespace messages {
+inline constexpr std::string_view nameAndCountry =
+    "Enter a location name and country, using at most 80 characters each.";
+inline constexpr std::string_view server = "Enter the provider\u2019s server hostname, without https://, a port or a path.";
+inline constexpr std::string_view remoteIdentifier =
+    "Enter the server certificate identity supplied by your provider, such as vpn.example.com.";
+inline constexpr std::string_view username = "Enter the VPN username supplied by your provider.";
+} // namespace messages
+
+} // namespace vantorel
