@@ -76,8 +76,14 @@ std::optional<VPNProfile> readProfile(const json& object) {
     if (!country || !credentialID || !favorite || !id || !name || !remoteIdentifier || !server || !username) {
         return std::nullopt;
     }
-    return VPNProfile{*id,      std::move(*name),     std::move(*country), std::move(*server), std::move(*remoteIdentifier),
-                      std::move(*username), *credentialID, *favorite};
+    return VPNProfile{*id,
+                      std::move(*name),
+                      std::move(*country),
+                      std::move(*server),
+                      std::move(*remoteIdentifier),
+                      std::move(*username),
+                      *credentialID,
+                      *favorite};
 }
 
 std::optional<VPNSettings> readSettings(const json& object) {
@@ -181,14 +187,30 @@ private:
         m_out += '"';
         for (const char c : value) {
             switch (c) {
-            case '"': m_out += "\\\""; break;
-            case '\\': m_out += "\\\\"; break;
-            case '/': m_out += "\\/"; break;
-            case '\b': m_out += "\\b"; break;
-            case '\f': m_out += "\\f"; break;
-            case '\n': m_out += "\\n"; break;
-            case '\r': m_out += "\\r"; break;
-            case '\t': m_out += "\\t"; break;
+            case '"':
+                m_out += "\\\"";
+                break;
+            case '\\':
+                m_out += "\\\\";
+                break;
+            case '/':
+                m_out += "\\/";
+                break;
+            case '\b':
+                m_out += "\\b";
+                break;
+            case '\f':
+                m_out += "\\f";
+                break;
+            case '\n':
+                m_out += "\\n";
+                break;
+            case '\r':
+                m_out += "\\r";
+                break;
+            case '\t':
+                m_out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     m_out += "\\u00";

@@ -150,8 +150,8 @@ std::string lowercased(std::string_view text) {
     }
     std::string lower(text.size() * 3 + 4, '\0');
     const auto source = static_cast<int32_t>(text.size());
-    int32_t length = ucasemap_utf8ToLower(map.get(), lower.data(), static_cast<int32_t>(lower.size()), text.data(),
-                                          source, &status);
+    int32_t length =
+        ucasemap_utf8ToLower(map.get(), lower.data(), static_cast<int32_t>(lower.size()), text.data(), source, &status);
     if (status == U_BUFFER_OVERFLOW_ERROR) {
         status = U_ZERO_ERROR;
         lower.assign(static_cast<std::size_t>(length), '\0');
@@ -173,8 +173,10 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
         return false;
     }
     UErrorCode status = U_ZERO_ERROR;
-    const bool aIsNfc = normalizer->isNormalizedUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())), status);
-    const bool bIsNfc = normalizer->isNormalizedUTF8(icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    const bool aIsNfc =
+        normalizer->isNormalizedUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())), status);
+    const bool bIsNfc =
+        normalizer->isNormalizedUTF8(icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
     if (U_FAILURE(status)) {
         return false;
     }

@@ -22,13 +22,21 @@ constexpr std::array<PhaseInfo, 7> phases{{
     {TunnelPhase::unknown, "unknown", "Status unavailable", false},
 }};
 
-const PhaseInfo& info(TunnelPhase phase) { return phases[static_cast<std::size_t>(phase)]; }
+const PhaseInfo& info(TunnelPhase phase) {
+    return phases[static_cast<std::size_t>(phase)];
+}
 
 } // namespace
 
-std::string_view rawValue(TunnelPhase phase) { return info(phase).raw; }
-std::string_view title(TunnelPhase phase) { return info(phase).title; }
-bool isActive(TunnelPhase phase) { return info(phase).active; }
+std::string_view rawValue(TunnelPhase phase) {
+    return info(phase).raw;
+}
+std::string_view title(TunnelPhase phase) {
+    return info(phase).title;
+}
+bool isActive(TunnelPhase phase) {
+    return info(phase).active;
+}
 
 std::optional<TunnelPhase> tunnelPhaseFromRawValue(std::string_view raw) {
     for (const auto& entry : phases) {

@@ -23,7 +23,8 @@ std::string_view VPNFailure::description() const {
 }
 
 bool operator==(const VPNFailure& a, const VPNFailure& b) {
-    return a.m_kind == b.m_kind && (a.m_kind != VPNFailure::Kind::invalid || text::canonicallyEqual(a.m_message, b.m_message));
+    return a.m_kind == b.m_kind &&
+           (a.m_kind != VPNFailure::Kind::invalid || text::canonicallyEqual(a.m_message, b.m_message));
 }
 
 } // namespace vantorel

@@ -13,7 +13,9 @@ bool validText(std::string_view value, std::size_t max) {
            text::characterCount(value) <= max;
 }
 
-bool isAsciiAlphanumeric(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool isAsciiAlphanumeric(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
 bool validLabel(std::string_view label) {
     if (label.empty() || label.size() > maxLabelLength || label.front() == '-' || label.back() == '-') {

@@ -1,4 +1,5 @@
 #include "core/LibraryDocument.h"
+
 #include "support/TestProfiles.h"
 
 #include <gtest/gtest.h>
@@ -104,8 +105,8 @@ TEST(LibraryDocument, ReadableVariants) {
         std::string document;
     };
     const Row rows[] = {
-        {"extra keys everywhere", documentWith(goodProfile + R"(,"extra":[1,{"x":null}])",
-                                               goodRoot + R"(,"comment":"hi","v2":{"a":1})")},
+        {"extra keys everywhere",
+         documentWith(goodProfile + R"(,"extra":[1,{"x":null}])", goodRoot + R"(,"comment":"hi","v2":{"a":1})")},
         {"lower-case ids", documentWith(replaced(goodProfile, "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",
                                                  "c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20"),
                                         goodRoot + R"(,"selectedID":"c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20")")},
@@ -140,8 +141,10 @@ TEST(LibraryDocument, UnreadableDocuments) {
         {"no favorite", documentWith(replaced(goodProfile, R"("favorite":false,)", ""), goodRoot)},
         {"no settings", documentWith(goodProfile, R"("schemaVersion":1)")},
         {"no profiles", "{" + goodRoot + "}"},
-        {"no schemaVersion", documentWith(goodProfile, R"("settings":{"allowLocalNetwork":true,"disconnectOnSleep":false})")},
-        {"settings missing a key", documentWith(goodProfile, R"("schemaVersion":1,"settings":{"allowLocalNetwork":true})")},
+        {"no schemaVersion",
+         documentWith(goodProfile, R"("settings":{"allowLocalNetwork":true,"disconnectOnSleep":false})")},
+        {"settings missing a key",
+         documentWith(goodProfile, R"("schemaVersion":1,"settings":{"allowLocalNetwork":true})")},
         {"number for a string", documentWith(replaced(goodProfile, "\"London\"", "42"), goodRoot)},
         {"null for a string", documentWith(replaced(goodProfile, "\"London\"", "null"), goodRoot)},
         {"string for a bool", documentWith(replaced(goodProfile, "false", "\"false\""), goodRoot)},
@@ -158,7 +161,10 @@ TEST(LibraryDocument, UnreadableDocuments) {
         {"version too large", documentWith(goodProfile, replaced(goodRoot, "1", "9223372036854775808"))},
         {"profiles not an array", R"({"profiles":{},)" + goodRoot + "}"},
         {"profile not an object", R"({"profiles":[1],)" + goodRoot + "}"},
-        {"invalid UTF-8", documentWith(replaced(goodProfile, "London", "Lond\xFF" "n"), goodRoot)},
+        {"invalid UTF-8", documentWith(replaced(goodProfile, "London",
+                                                "Lond\xFF"
+                                                "n"),
+                                       goodRoot)},
         {"overlong UTF-8", documentWith(replaced(goodProfile, "London", "Lond\xC0\xAF"), goodRoot)},
         {"lone surrogate escape", documentWith(replaced(goodProfile, "London", R"(\ud800)"), goodRoot)},
         {"trailing garbage", documentWith(goodProfile, goodRoot) + "x"},

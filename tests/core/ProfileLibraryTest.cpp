@@ -1,4 +1,5 @@
 #include "core/ProfileLibrary.h"
+
 #include "support/TestProfiles.h"
 
 #include <gtest/gtest.h>
@@ -70,8 +71,8 @@ TEST(ProfileLibrary, LibraryLevelRules) {
     // An id and a credentialID are separate namespaces.
     ProfileLibrary crossed = libraryOf(2);
     crossed.profiles[0].credentialID = crossed.profiles[0].id;
-    crossed.profiles[1].credentialID = crossed.profiles[0].id == crossed.profiles[1].id ? Uuid::random()
-                                                                                         : crossed.profiles[1].credentialID;
+    crossed.profiles[1].credentialID =
+        crossed.profiles[0].id == crossed.profiles[1].id ? Uuid::random() : crossed.profiles[1].credentialID;
     EXPECT_EQ(failureOf(crossed), std::nullopt);
 
     ProfileLibrary dangling = libraryOf(2);

@@ -12,11 +12,11 @@ TEST(Text, CharacterCountIsGraphemeClusters) {
     const Row rows[] = {
         {"", 0},
         {"abc", 3},
-        {"a\r\nb", 3},                                  // CR LF is one cluster
-        {"e\xCC\x81", 1},                               // e + combining acute
-        {"\xF0\x9F\x87\xAC\xF0\x9F\x87\xA7", 1},        // flag: two regional indicators
+        {"a\r\nb", 3},                                       // CR LF is one cluster
+        {"e\xCC\x81", 1},                                    // e + combining acute
+        {"\xF0\x9F\x87\xAC\xF0\x9F\x87\xA7", 1},             // flag: two regional indicators
         {"\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB", 1}, // woman technologist (ZWJ sequence)
-        {"\xED\x95\x9C\xEA\xB8\x80", 2},                // Hangul syllables
+        {"\xED\x95\x9C\xEA\xB8\x80", 2},                     // Hangul syllables
     };
     for (const auto& row : rows) {
         EXPECT_EQ(text::characterCount(row.text), row.count) << row.text;
@@ -46,8 +46,9 @@ TEST(Text, TrimmingRemovesWhiteSpaceAndLineBreaksAtTheEndsOnly) {
 }
 
 TEST(Text, ControlScalarsAreCcAndCf) {
-    for (const char* bad : {"a\tb", "a\nb", "a\x7F", "a\xC2\xAD"
-                                                     "b",
+    for (const char* bad : {"a\tb", "a\nb", "a\x7F",
+                            "a\xC2\xAD"
+                            "b",
                             "a\xE2\x80\x8D"
                             "b",
                             "\xE2\x80\x8E", "\xE2\x80\x8F", "\xEF\xBB\xBF", "\xC2\x9F", "\xFF"}) {
@@ -60,10 +61,13 @@ TEST(Text, ControlScalarsAreCcAndCf) {
 
 TEST(Text, LowerCasingIsFullAndLocaleIndependent) {
     EXPECT_EQ(text::lowercased("VPN.Example.COM"), "vpn.example.com");
-    EXPECT_EQ(text::lowercased("\xC3\x89"), "\xC3\xA9");            // É -> é
-    EXPECT_EQ(text::lowercased("I"), "i");                          // not the Turkish dotless ı
-    EXPECT_EQ(text::lowercased("\xC4\xB0"), "i\xCC\x87");           // İ -> i + combining dot (full mapping)
-    EXPECT_EQ(text::lowercased("\xFF" "ABC"), "\xFF" "ABC");        // ill-formed text is left alone
+    EXPECT_EQ(text::lowercased("\xC3\x89"), "\xC3\xA9");  // É -> é
+    EXPECT_EQ(text::lowercased("I"), "i");                // not the Turkish dotless ı
+    EXPECT_EQ(text::lowercased("\xC4\xB0"), "i\xCC\x87"); // İ -> i + combining dot (full mapping)
+    EXPECT_EQ(text::lowercased("\xFF"
+                               "ABC"),
+              "\xFF"
+              "ABC"); // ill-formed text is left alone
 }
 
 TEST(Text, CanonicalEquivalence) {

@@ -28,15 +28,15 @@ TEST(Uuid, ParseAcceptsEitherCaseAndNothingElse) {
     EXPECT_EQ(Uuid::parse("c3A81f5D-2e94-4B0a-8d67-1F9e3C5a7b20"), upper);
 
     for (const char* bad : {
-             "", "C3A81F5D2E944B0A8D671F9E3C5A7B20",          // no dashes
-             "{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}",        // braces
-             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B2",           // short
-             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B200",         // long
-             "C3A81F5D-2E944-B0A-8D67-1F9E3C5A7B20",          // dash moved
-             "G3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",          // not hex
-             " 3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",          // space
-             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B2\xC3\xA9",   // non-ASCII
-             "+3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",          // sign
+             "", "C3A81F5D2E944B0A8D671F9E3C5A7B20",        // no dashes
+             "{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}",      // braces
+             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B2",         // short
+             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B200",       // long
+             "C3A81F5D-2E944-B0A-8D67-1F9E3C5A7B20",        // dash moved
+             "G3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",        // not hex
+             " 3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",        // space
+             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B2\xC3\xA9", // non-ASCII
+             "+3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",        // sign
          }) {
         EXPECT_EQ(Uuid::parse(bad), std::nullopt) << bad;
     }

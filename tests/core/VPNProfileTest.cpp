@@ -1,4 +1,5 @@
 #include "core/VPNProfile.h"
+
 #include "support/TestProfiles.h"
 
 #include <gtest/gtest.h>
@@ -78,9 +79,15 @@ TEST(VPNProfile, TextRules) {
         {"Lon\tdon", "UK", "u", nameMessage},
         {"Lon\ndon", "UK", "u", nameMessage},
         {"\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB", "UK", "u", nameMessage}, // zero-width joiner
-        {"Lon\xC2\xAD" "don", "UK", "u", nameMessage},                            // soft hyphen
-        {"Lon\xE2\x80\x8F" "don", "UK", "u", nameMessage},                        // right-to-left mark
-        {"Lon\xFF" "don", "UK", "u", nameMessage},                                // ill-formed UTF-8
+        {"Lon\xC2\xAD"
+         "don",
+         "UK", "u", nameMessage}, // soft hyphen
+        {"Lon\xE2\x80\x8F"
+         "don",
+         "UK", "u", nameMessage}, // right-to-left mark
+        {"Lon\xFF"
+         "don",
+         "UK", "u", nameMessage}, // ill-formed UTF-8
         {"London", "UK", repeat("u", 254), ""},
         {"London", "UK", repeat("u", 255), userMessage},
         {"London", "UK", " ", userMessage},
@@ -117,21 +124,35 @@ TEST(VPNProfile, HostRule) {
     const std::string host254 = label63 + "." + label63 + "." + label63 + "." + repeat("b", 62);
     ASSERT_EQ(host253.size(), 253u);
 
-    for (const std::string& good : {std::string("vpn.example.com"), std::string("example.com"),
-                                    std::string("de1.vpn-provider.net"), std::string("123.example"),
-                                    std::string("xn--bcher-kva.example"), std::string("UK.Example.COM"),
-                                    label63 + ".com", host253}) {
+    for (const std::string& good :
+         {std::string("vpn.example.com"), std::string("example.com"), std::string("de1.vpn-provider.net"),
+          std::string("123.example"), std::string("xn--bcher-kva.example"), std::string("UK.Example.COM"),
+          label63 + ".com", host253}) {
         EXPECT_TRUE(VPNProfile::validHost(good)) << good;
     }
-    for (const std::string& bad : {
-             std::string("localhost"), std::string("example.com."), std::string("192.168.1.1"),
-             std::string("1.2"), std::string("https://vpn.example.com"), std::string("vpn.example.com:500"),
-             std::string("vpn.example.com/path"), std::string("user@vpn.example.com"),
-             std::string("vpn_1.example.com"), std::string(".example.com"), std::string("vpn..example.com"),
-             std::string("-vpn.example.com"), std::string("vpn-.example.com"), std::string("vpn.-example.com"),
-             repeat("a", 64) + ".com", host254, std::string("b\xC3\xBC" "cher.example"),
-             std::string(" vpn.example.com"), std::string("vpn.exa mple.com"), std::string(""), std::string("."),
-             std::string("vpn.example.com\n")}) {
+    for (const std::string& bad : {std::string("localhost"),
+                                   std::string("example.com."),
+                                   std::string("192.168.1.1"),
+                                   std::string("1.2"),
+                                   std::string("https://vpn.example.com"),
+                                   std::string("vpn.example.com:500"),
+                                   std::string("vpn.example.com/path"),
+                                   std::string("user@vpn.example.com"),
+                                   std::string("vpn_1.example.com"),
+                                   std::string(".example.com"),
+                                   std::string("vpn..example.com"),
+                                   std::string("-vpn.example.com"),
+                                   std::string("vpn-.example.com"),
+                                   std::string("vpn.-example.com"),
+                                   repeat("a", 64) + ".com",
+                                   host254,
+                                   std::string("b\xC3\xBC"
+                                               "cher.example"),
+                                   std::string(" vpn.example.com"),
+                                   std::string("vpn.exa mple.com"),
+                                   std::string(""),
+                                   std::string("."),
+                                   std::string("vpn.example.com\n")}) {
         EXPECT_FALSE(VPNProfile::validHost(bad)) << bad;
     }
 }
