@@ -1,0 +1,116 @@
+#include "AtomicFile.h"
+
+#include "Uuid.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantorel {
+namespace {
+
+constexpr mode_t folderMode = 0700;
+constexpr mode_t fileMode = 0600;
+
+// Closes a descriptor on every way out.
+class FileDescriptor final {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    int get() const { return m_fd; }
+    explicit operator bool() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+std::unexpected<VPNFailure> failure() {
+    return std::unexpected(VPNFailure::storageUnavailable());
+}
+
+// mkdir -p with mode 0700 for every folder it creates. Existing folders (or links to them higher
+// up the path, such as a linked ~/.local/share) are left as they are.
+bool createFolders(const std::filesystem::path& folder) {
+    std::filesystem::path partial;
+    for (const auto& component : folder) {
+        partial /= component;
+        if (::mkdir(partial.c_str(), folderMode) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string temporaryFileName() {
+    return std::string(temporaryFilePrefix) + Uuid::random().string() + std::string(temporaryFileSuffix);
+}
+
+std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination) {
+    const std::filesystem::path folder = destination.parent_path().empty() ? "." : destination.parent_path();
+    const std::string name = destination.filename();
+    if (name.empty() || !createFolders(folder)) {
+        return failure();
+    }
+
+    // Everything from here on is relative to this descriptor, so the folder cannot be swapped for
+    // a link between the check and the writes. O_NOFOLLOW refuses a link in the folder's place.
+    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!dir || ::fchmod(dir.get(), folderMode) != 0) {
+        return failure();
+    }
+
+    const std::string temporary = temporaryFileName();
+    struct RemoveTemporary {
+        int dir;
+        const std::string& name;
+        // After a successful rename the name is already gone and this fails harmlessly.
+        ~RemoveTemporary() { ::unlinkat(dir, name.c_str(), 0); }
+    } removeTemporary{dir.get(), temporary};
+
+    {
+        const FileDescriptor file(
+            ::openat(dir.get(), temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, fileMode));
+        // fchmod makes the mode exact whatever the process umask is.
+        if (!file || ::fchmod(file.get(), fileMode) != 0 || !writeAll(file.get(), bytes)) {
+            return failure();
+        }
+        // Without this, a power cut after the rename can leave an empty or partial document where
+        // the old one stood: the rename may reach the disk before the data does.
+        if (::fsync(file.get()) != 0) {
+            return failure();
+        }
+    }
+
+    if (::renameat(dir.get(), temporary.c_str(), dir.get(), name.c_str()) != 0) {
+        return failure();
+    }
+    // Makes the rename itself durable. The new document is already in place at this point, so a
+    // failure here is not reported as a failed save: that would claim the old data was kept.
+    ::fsync(dir.get());
+    return {};
+}
+
+} // namespace vantorel

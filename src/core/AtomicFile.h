@@ -1,0 +1,23 @@
+#pragma once
+
+#include "VPNFailure.h"
+
+#include <expected>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantorel {
+
+// Writes `bytes` to `destination` so that a reader, a crash or a power cut sees either the whole
+// old file or the whole new one. The folder is created if missing (mode 0700), refused if it is
+// a symbolic link, and set to 0700; the file gets mode 0600. Every failure is
+// `storageUnavailable`, and the old file is then untouched.
+std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination);
+
+// The name of the temporary file a save starts with: ".locations-<UUID>.tmp".
+std::string temporaryFileName();
+inline constexpr std::string_view temporaryFilePrefix = ".locations-";
+inline constexpr std::string_view temporaryFileSuffix = ".tmp";
+
+} // namespace vantorel

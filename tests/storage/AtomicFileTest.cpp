@@ -1,0 +1,74 @@
+#include "core/AtomicFile.h"
+
+#include "core/Uuid.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace vantorel;
+using namespace vantorel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::size_t temporaryFilesIn(const fs::path& folder) {
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename();
+        count += name.starts_with(temporaryFilePrefix) && name.ends_with(temporaryFileSuffix);
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(AtomicFile, TemporaryNameIsPrefixUuidSuffix) {
+    const std::string name = temporaryFileName();
+    ASSERT_EQ(name.size(), std::string(".locations-").size() + 36 + std::string(".tmp").size());
+    EXPECT_TRUE(name.starts_with(".locations-"));
+    EXPECT_TRUE(name.ends_with(".tmp"));
+    EXPECT_TRUE(Uuid::parse(name.substr(11, 36)));
+    EXPECT_NE(name, temporaryFileName());
+}
+
+TEST(AtomicFile, LinkedFolderIsRefusedAndItsTargetStaysEmpty) {
+    TempDir temp;
+    const fs::path target = temp.path() / "target";
+    fs::create_directory(target);
+    fs::create_symlink(target, temp.path() / "Vantorel");
+    const auto written = writeFileAtomically("{}", temp.path() / "Vantorel" / "locations-v1.json");
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error(), VPNFailure::storageUnavailable());
+    EXPECT_TRUE(fs::is_empty(target));
+}
+
+TEST(AtomicFile, FailedRenameKeepsTheOldDocumentAndLeavesNoTemporaryFile) {
+    TempDir temp;
+    // A non-empty folder at the destination makes the rename itself fail, for root as well.
+    const fs::path destination = temp.path() / "locations-v1.json";
+    fs::create_directories(destination / "occupied");
+    ::chmod(temp.path().c_str(), 0755);
+    const auto written = writeFileAtomically("new", destination);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error(), VPNFailure::storageUnavailable());
+    EXPECT_TRUE(fs::is_directory(destination / "occupied"));
+    EXPECT_EQ(temporaryFilesIn(temp.path()), 0u);
+    EXPECT_EQ(modeOf(temp.path()), 0700u); // tightened even though the save failed later
+}
+
+TEST(AtomicFile, ReplacesAndCreatesExactBytes) {
+    TempDir temp;
+    const fs::path destination = temp.path() / "a" / "b" / "locations-v1.json";
+    std::string bytes(300'000, 'x');
+    bytes[123] = '\0';
+    ASSERT_TRUE(writeFileAtomically(bytes, destination));
+    EXPECT_EQ(readFile(destination), bytes);
+    ASSERT_TRUE(writeFileAtomically("second", destination));
+    EXPECT_EQ(readFile(destination), "second");
+    EXPECT_EQ(modeOf(destination), 0600u);
+    EXPECT_EQ(modeOf(temp.path() / "a"), 0700u);
+    EXPECT_EQ(temporaryFilesIn(destination.parent_path()), 0u);
+
+    // A file where a folder must go is a failure, not a crash.
+    EXPECT_FALSE(writeFileAtomically("x", destination / "child.json"));
+}
