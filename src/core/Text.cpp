@@ -6,6 +6,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/ucasemap.h>
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
@@ -57,6 +58,26 @@ icu::BreakIterator* characterBreaks() {
         return U_SUCCESS(status) ? std::move(created) : nullptr;
     }();
     return iterator.get();
+}
+
+const icu::Normalizer2* nfd() {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFDInstance(status);
+    return U_SUCCESS(status) ? normalizer : nullptr;
+}
+
+// NFD(fold(NFD(text))): the form in which canonically equivalent, case-variant texts are equal.
+icu::UnicodeString caselessForm(std::string_view text) {
+    const icu::Normalizer2* normalizer = nfd();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString form = normalizer->normalize(
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size()))), status);
+    form.foldCase(U_FOLD_CASE_DEFAULT);
+    return normalizer->normalize(form, status);
+}
+
+bool isCombiningMark(UChar32 c) {
+    return (U_GET_GC_MASK(c) & U_GC_M_MASK) != 0;
 }
 
 const icu::Normalizer2* nfc() {
@@ -197,6 +218,29 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
     const std::string na = normalize(a, aIsNfc);
     const std::string nb = normalize(b, bIsNfc);
     return U_SUCCESS(status) && na == nb;
+}
+
+bool caselessContains(std::string_view haystack, std::string_view needle) {
+    if (needle.empty()) {
+        return true;
+    }
+    if (nfd() == nullptr || !isValidUtf8(haystack) || !isValidUtf8(needle)) {
+        return false;
+    }
+    const icu::UnicodeString text = caselessForm(haystack);
+    const icu::UnicodeString pattern = caselessForm(needle);
+    if (pattern.isEmpty()) {
+        return false;
+    }
+    for (int32_t at = text.indexOf(pattern); at >= 0; at = text.indexOf(pattern, at + 1)) {
+        const int32_t end = at + pattern.length();
+        const bool startsInsideSequence = isCombiningMark(text.char32At(at)) && at > 0;
+        const bool endsInsideSequence = end < text.length() && isCombiningMark(text.char32At(end));
+        if (!startsInsideSequence && !endsInsideSequence) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace vantorel::text

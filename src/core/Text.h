@@ -27,4 +27,9 @@ std::string lowercased(std::string_view text);
 // Unicode canonical equivalence: a precomposed letter equals its decomposed form.
 bool canonicallyEqual(std::string_view a, std::string_view b);
 
+// Case-insensitive, accent-sensitive containment: both texts are compared in their canonically
+// decomposed, fully case-folded forms, and a match that starts or ends inside a combining
+// sequence does not count ("cafe" is not found in "café"). An empty needle is found everywhere.
+bool caselessContains(std::string_view haystack, std::string_view needle);
+
 } // namespace vantorel::text

@@ -1,0 +1,63 @@
+#include "core/NameCollator.h"
+#include "core/Text.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace vantorel;
+
+TEST(Search, CaselessContainment) {
+    struct Row {
+        const char* haystack;
+        const char* needle;
+        bool found;
+    };
+    const Row rows[] = {
+        {"Paris France", "paris", true},
+        {"Paris France", "PARIS FRANCE", true},
+        {"Paris France", "s F", true},
+        {"Paris France", "", true},
+        {"Paris France", " ", true},
+        {"Paris France", "  ", false}, // untrimmed: two spaces are not in the text
+        {"Paris France", "Lyon", false},
+        {"Stra\xC3\x9F"
+         "e Deutschland",
+         "STRASSE", true},                                // full folding: ß = ss
+        {"\xC3\x89vora Portugal", "e\xCC\x81vora", true}, // precomposed text, decomposed query
+        {"E\xCC\x81vora Portugal", "\xC3\xA9vora", true}, // decomposed text, precomposed query
+        {"\xC3\x89vora Portugal", "evora", false},        // accent-sensitive
+        {"Caf\xC3\xA9 Paris", "cafe", false},             // would end inside "é"
+        {"Caf\xC3\xA9 Paris", "caf\xC3\xA9", true},
+        {"Cafe\xCC\x81 Paris", "\xCC\x81", false}, // would start inside "é"
+        {"\xCE\xA3\xCE\xBF\xCF\x86\xCE\xAF\xCE\xB1 Bulgaria", "\xCF\x83\xCE\xBF\xCF\x86", true}, // Σοφία / σοφ
+        {"\xE6\x9D\xB1\xE4\xBA\xAC Japan", "\xE4\xBA\xAC", true},                                // 東京 / 京
+        {"Paris \xFF", "paris", false}, // ill-formed text matches nothing
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(text::caselessContains(row.haystack, row.needle), row.found)
+            << "'" << row.needle << "' in '" << row.haystack << "'";
+    }
+}
+
+TEST(Search, NameOrdering) {
+    const NameCollator collator("en_US");
+    auto sorted = [&](std::vector<std::string> names) {
+        std::ranges::stable_sort(names,
+                                 [&](const std::string& a, const std::string& b) { return collator.less(a, b); });
+        return names;
+    };
+    EXPECT_EQ(sorted({"Server 10", "Server 2", "Server 1"}),
+              (std::vector<std::string>{"Server 1", "Server 2", "Server 10"}));
+    EXPECT_EQ(sorted({"berlin", "Amsterdam", "Zurich", "athens"}),
+              (std::vector<std::string>{"Amsterdam", "athens", "berlin", "Zurich"}));
+    // Case-insensitive: equal names keep their order. Accent-sensitive: é after e.
+    EXPECT_FALSE(collator.less("paris", "Paris"));
+    EXPECT_FALSE(collator.less("Paris", "paris"));
+    EXPECT_TRUE(collator.less("Cafe", "Caf\xC3\xA9"));
+    EXPECT_EQ(sorted({"b", "B", "a"}), (std::vector<std::string>{"a", "b", "B"}));
+
+    // An unknown locale name still orders by the root collation.
+    const NameCollator fallback("xx_NOT_A_LOCALE");
+    EXPECT_TRUE(fallback.less("Server 2", "Server 10"));
+}
