@@ -1,0 +1,166 @@
+#include "platform/KeychainVault.h"
+
+#include "SecretServiceTesting.h"
+
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace vantorel {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+using testing::StoredItems;
+using testing::storedItems;
+using ::testing::UnorderedElementsAre;
+
+const VPNFailure unavailable = VPNFailure::credentialsUnavailable();
+
+class KeyringVault : public ::testing::Test {
+protected:
+    void SetUp() override { testing::requireSecretService("keyring"); }
+
+    KeychainVault vault;
+};
+
+TEST_F(KeyringVault, storesExactlyThePasswordBytesWithLabelAndTheTwoAttributes) {
+    const std::string passwords[] = {
+        "caf\xC3\xA9",                       // é is stored as C3 A9, not as a Latin-1 byte
+        " spaces at both ends ",             // nothing trimmed
+        "\xF0\x9F\x94\x91 \xD0\xBA\xD0\xBB", // four-byte and Cyrillic characters
+        std::string(1024, 'x'),              // the longest password the repository accepts
+    };
+    for (const auto& password : passwords) {
+        SCOPED_TRACE(password.substr(0, 24));
+        const Uuid id = Uuid::random();
+        ASSERT_TRUE(vault.insert(password, id));
+
+        StoredItems items = storedItems(id.string());
+        EXPECT_EQ(items.count, 1);
+        EXPECT_THAT(items.labels, ElementsAre("Vantorel connection"));
+        EXPECT_THAT(items.secrets, ElementsAre(password));
+        // gnome-keyring shows its default item type as this attribute once it has read the item back
+        // from its keyring file; it is the service's, not ours.
+        std::erase(items.attributes, "xdg:schema = org.freedesktop.Secret.Generic");
+        EXPECT_THAT(items.attributes,
+                    UnorderedElementsAre("service = org.vantorel.mac.connection.v1", "account = " + id.string()));
+        ASSERT_TRUE(vault.remove(id));
+        EXPECT_EQ(storedItems(id.string()).count, 0);
+    }
+}
+
+TEST_F(KeyringVault, neverReplacesAnItemAndRemovesOnlyItsOwn) {
+    const Uuid first = Uuid::random();
+    const Uuid second = Uuid::random();
+
+    ASSERT_TRUE(vault.insert("first password", first));
+    EXPECT_EQ(vault.insert("second password", first), std::unexpected(unavailable));
+    EXPECT_THAT(storedItems(first.string()).secrets, ElementsAre("first password"));
+
+    EXPECT_TRUE(vault.remove(Uuid::random())) << "nothing to delete is success";
+
+    ASSERT_TRUE(vault.insert("other password", second));
+    ASSERT_TRUE(vault.remove(first));
+    EXPECT_EQ(storedItems(first.string()).count, 0);
+    EXPECT_THAT(storedItems(second.string()).secrets, ElementsAre("other password"));
+    EXPECT_TRUE(vault.remove(first)) << "removing twice is success";
+
+    ASSERT_TRUE(vault.remove(second));
+}
+
+// Items are found by service and account alone, whichever client wrote them.
+TEST_F(KeyringVault, itemsStoredByAnotherClientCount) {
+    const Uuid id = Uuid::random();
+    testing::storeWithSecretTool(id.string(), "stored elsewhere");
+    EXPECT_EQ(vault.insert("ours", id), std::unexpected(unavailable));
+    EXPECT_THAT(storedItems(id.string()).secrets, ElementsAre("stored elsewhere"));
+
+    // Two items under the same pair (told apart by an attribute we never set): both go.
+    testing::storeWithSecretTool(id.string(), "another one", {"note", "second"});
+    ASSERT_EQ(storedItems(id.string()).count, 2);
+    ASSERT_TRUE(vault.remove(id));
+    EXPECT_EQ(storedItems(id.string()).count, 0);
+}
+
+class LockedKeyring : public ::testing::Test {
+protected:
+    void SetUp() override { testing::requireSecretService("keyring"); }
+};
+
+// The test bus has no prompter, so the locked collection cannot be opened.
+TEST_F(LockedKeyring, withoutPrompterFailsAndKeepsEveryItem) {
+    KeychainVault vault;
+    const Uuid stored = Uuid::random();
+    ASSERT_TRUE(vault.insert("kept", stored));
+    testing::lockDefaultCollection();
+
+    std::optional<std::expected<void, VPNFailure>> result;
+    testing::timed("insert, existing item, locked", [&] { result = vault.insert("again", stored); });
+    EXPECT_EQ(*result, std::unexpected(unavailable)) << "the existing item is seen without unlocking";
+    testing::timed("insert, locked, no prompter", [&] { result = vault.insert("new", Uuid::random()); });
+    EXPECT_EQ(*result, std::unexpected(unavailable));
+    testing::timed("remove, locked, no prompter", [&] { result = vault.remove(stored); });
+    EXPECT_EQ(*result, std::unexpected(unavailable));
+    EXPECT_EQ(storedItems(stored.string()).count, 1);
+}
+
+// gnome-keyring asks a prompter that never answers, as when the user leaves the prompt alone: the
+// call gives up once the prompt's allowance has run out, not at the shorter deadline of a call
+// without a prompt.
+TEST_F(LockedKeyring, givesUpOnAPromptThatNeverCompletes) {
+    const KeychainVault::Deadlines deadlines{.call = 1000ms, .prompt = 3000ms};
+    KeychainVault vault(deadlines);
+    testing::StalledPrompter prompter;
+    ASSERT_FALSE(HasFailure());
+    testing::lockDefaultCollection();
+
+    std::optional<std::expected<void, VPNFailure>> result;
+    const auto elapsed = testing::timed("insert, prompt never completes (3 s allowance)",
+                                        [&] { result = vault.insert("password", Uuid::random()); });
+    EXPECT_EQ(*result, std::unexpected(unavailable));
+    EXPECT_GE(elapsed.count(), deadlines.prompt.count());
+    EXPECT_LT(elapsed.count(), (deadlines.prompt + deadlines.call).count());
+
+    // The prompt was left to the user rather than dismissed: the keyring daemon is still there.
+    EXPECT_TRUE(vault.remove(Uuid::random()));
+}
+
+void expectFailsWithinDeadline(std::string_view situation) {
+    const KeychainVault::Deadlines deadlines;
+    KeychainVault vault;
+    std::optional<std::expected<void, VPNFailure>> result;
+    auto elapsed = testing::timed(std::string("insert, ") + std::string(situation),
+                                  [&] { result = vault.insert("password", Uuid::random()); });
+    EXPECT_EQ(*result, std::unexpected(unavailable));
+    EXPECT_LT(elapsed.count(), deadlines.call.count());
+    elapsed = testing::timed(std::string("remove, ") + std::string(situation),
+                             [&] { result = vault.remove(Uuid::random()); });
+    EXPECT_EQ(*result, std::unexpected(unavailable));
+    EXPECT_LT(elapsed.count(), deadlines.call.count());
+}
+
+TEST(UnreachableSecretService, noSessionBus) {
+    ASSERT_NO_FATAL_FAILURE(testing::requireSecretService("no-bus"));
+    // No address at all (the library then looks for a bus it could start) and one that leads nowhere.
+    const std::string nowhere = "unix:path=" + std::string(std::getenv("XDG_RUNTIME_DIR")) + "/no-bus-here";
+    for (const char* address : {static_cast<const char*>(nullptr), nowhere.c_str()}) {
+        SCOPED_TRACE(address != nullptr ? address : "unset");
+        if (address != nullptr) {
+            setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
+        } else {
+            unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        }
+        expectFailsWithinDeadline(address != nullptr ? "bus address leads nowhere" : "no bus address");
+    }
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
+}
+
+TEST(UnreachableSecretService, noProviderOnTheBus) {
+    ASSERT_NO_FATAL_FAILURE(testing::requireSecretService("no-provider"));
+    expectFailsWithinDeadline("no Secret Service on the bus");
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,153 @@
+#include "SecretServiceTesting.h"
+
+#include "platform/KeychainVault.h"
+
+#include <cstdlib>
+#include <gio/gio.h>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vantorel::testing {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program found on PATH, without a shell, with `input` on its standard input.
+ToolRun runTool(const std::vector<std::string>& argv, const char* input = nullptr) {
+    std::vector<const gchar*> args;
+    for (const auto& arg : argv) {
+        args.push_back(arg.c_str());
+    }
+    args.push_back(nullptr);
+
+    ToolRun run;
+    GError* error = nullptr;
+    GSubprocess* process =
+        g_subprocess_newv(args.data(),
+                          GSubprocessFlags(G_SUBPROCESS_FLAGS_STDIN_PIPE | G_SUBPROCESS_FLAGS_STDOUT_PIPE |
+                                           G_SUBPROCESS_FLAGS_STDERR_PIPE),
+                          &error);
+    if (process == nullptr) {
+        run.err = error->message;
+        g_error_free(error);
+        return run;
+    }
+    gchar* out = nullptr;
+    gchar* err = nullptr;
+    if (g_subprocess_communicate_utf8(process, input, nullptr, &out, &err, &error)) {
+        run.status = g_subprocess_get_exit_status(process);
+        run.out = out != nullptr ? out : "";
+        run.err = err != nullptr ? err : "";
+    } else {
+        run.err = error->message;
+        g_error_free(error);
+    }
+    g_free(out);
+    g_free(err);
+    g_object_unref(process);
+    return run;
+}
+
+} // namespace
+
+void requireSecretService(std::string_view mode) {
+    const char* actual = std::getenv("VANTOREL_TEST_SECRET_SERVICE");
+    ASSERT_TRUE(actual != nullptr && mode == actual)
+        << "run this test through tests/platform/with-secret-service " << mode;
+}
+
+StoredItems storedItems(std::string_view account) {
+    const auto run = runTool({"secret-tool", "search", "--all", "service", std::string(KeychainVault::service),
+                              "account", std::string(account)});
+    StoredItems items;
+    std::istringstream out(run.out);
+    for (std::string line; std::getline(out, line);) {
+        if (line.starts_with("[")) {
+            ++items.count;
+        } else if (line.starts_with("label = ")) {
+            items.labels.push_back(line.substr(8));
+        } else if (line.starts_with("secret = ")) {
+            items.secrets.push_back(line.substr(9));
+        } else if (line.starts_with("schema = ")) {
+            items.attributes.push_back("xdg:schema = " + line.substr(9));
+        }
+    }
+    std::istringstream err(run.err);
+    for (std::string line; std::getline(err, line);) {
+        if (line.starts_with("attribute.")) {
+            items.attributes.push_back(line.substr(10));
+        }
+    }
+    return items;
+}
+
+void storeWithSecretTool(std::string_view account, std::string_view secret, const std::vector<std::string>& extra) {
+    std::vector<std::string> argv{"secret-tool",
+                                  "store",
+                                  "--label=Stored elsewhere",
+                                  "service",
+                                  std::string(KeychainVault::service),
+                                  "account",
+                                  std::string(account)};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    const auto run = runTool(argv, std::string(secret).c_str());
+    ASSERT_EQ(run.status, 0) << run.err;
+}
+
+void lockDefaultCollection() {
+    const auto run = runTool({"dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.secrets",
+                              "/org/freedesktop/secrets", "org.freedesktop.Secret.Service.Lock",
+                              "array:objpath:/org/freedesktop/secrets/aliases/default"});
+    ASSERT_EQ(run.status, 0) << run.err;
+}
+
+StalledPrompter::StalledPrompter() {
+    GError* error = nullptr;
+    m_connection =
+        g_dbus_connection_new_for_address_sync(g_getenv("DBUS_SESSION_BUS_ADDRESS"),
+                                               GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                                                    G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+                                               nullptr, nullptr, &error);
+    if (m_connection == nullptr) {
+        ADD_FAILURE() << error->message;
+        g_error_free(error);
+        return;
+    }
+    // Swallows every call, so the keyring's request to show its prompt is never answered.
+    g_dbus_connection_add_filter(
+        m_connection,
+        [](GDBusConnection*, GDBusMessage* message, gboolean incoming, gpointer) -> GDBusMessage* {
+            if (incoming && g_dbus_message_get_message_type(message) == G_DBUS_MESSAGE_TYPE_METHOD_CALL) {
+                g_object_unref(message);
+                return nullptr;
+            }
+            return message;
+        },
+        nullptr, nullptr);
+    GVariant* reply = g_dbus_connection_call_sync(m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                                  "org.freedesktop.DBus", "RequestName",
+                                                  g_variant_new("(su)", "org.gnome.keyring.SystemPrompter", 0u),
+                                                  G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr, &error);
+    if (reply == nullptr) {
+        ADD_FAILURE() << error->message;
+        g_error_free(error);
+        return;
+    }
+    guint32 owner = 0;
+    g_variant_get(reply, "(u)", &owner);
+    g_variant_unref(reply);
+    EXPECT_EQ(owner, 1u) << "the prompter's name is taken";
+}
+
+StalledPrompter::~StalledPrompter() {
+    if (m_connection != nullptr) {
+        g_dbus_connection_close_sync(m_connection, nullptr, nullptr);
+        g_object_unref(m_connection);
+    }
+}
+
+} // namespace vantorel::testing
