@@ -1,0 +1,233 @@
+#include "AppModel.h"
+
+#include "core/Text.h"
+#include "platform/KeychainVault.h"
+
+#include <QLocale>
+#include <QPointer>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace vantorel {
+namespace {
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+QString describe(const VPNFailure& failure) {
+    return QString::fromStdString(std::string(failure.description()));
+}
+
+std::optional<std::filesystem::path> platformDocumentPath() {
+    // $XDG_DATA_HOME or ~/.local/share on Linux, ~/Library/Application Support on macOS.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(folder.toStdString()) / AppModel::documentRelativePath;
+}
+
+} // namespace
+
+AppModel::AppModel(QObject* parent)
+    : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()),
+      m_collator(QLocale().name().toStdString()) {
+    start(platformDocumentPath(), {});
+}
+
+AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
+                   ProfileRepository::Writer writer, QObject* parent)
+    : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()),
+      m_collator(QLocale().name().toStdString()) {
+    start(std::move(documentPath), std::move(writer));
+}
+
+AppModel::~AppModel() = default;
+
+void AppModel::start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer) {
+    if (documentPath) {
+        m_repository.emplace(std::move(*documentPath), *m_vault, std::move(writer));
+    }
+    // One synchronous load. On failure the empty library stays and nothing is ever saved over the
+    // file, so whatever is on disk survives for the user (or a later version) to recover.
+    auto loaded = m_repository ? m_repository->load() : std::unexpected(VPNFailure::storageUnavailable());
+    if (loaded) {
+        publish(m_library, std::move(*loaded));
+    } else {
+        publish(m_storageHealthy, false);
+        publish(m_message, describe(VPNFailure::storageUnavailable()));
+    }
+
+    // The tunnel outlives no one, but its callback must not keep the model alive or touch it
+    // after it is gone, hence the weak pointer checked before every write.
+    m_tunnel->setChanged([self = QPointer<AppModel>(this)](TunnelPhase phase, std::optional<QDateTime> since,
+                                                           std::optional<Uuid> location) {
+        if (self) {
+            self->publish(self->m_phase, phase);
+        }
+        if (self) {
+            self->publish(self->m_connectedAt, std::move(since));
+        }
+        if (self) {
+            self->publish(self->m_activeID, std::move(location));
+        }
+    });
+    startRefresh();
+}
+
+void AppModel::setPage(AppPage page) {
+    publish(m_page, page);
+}
+void AppModel::setMessage(std::optional<QString> message) {
+    publish(m_message, std::move(message));
+}
+void AppModel::setShowingAdd(bool showing) {
+    publish(m_showingAdd, showing);
+}
+void AppModel::setQuery(QString query) {
+    publish(m_query, std::move(query));
+}
+void AppModel::setFavoritesOnly(bool only) {
+    publish(m_favoritesOnly, only);
+}
+
+bool AppModel::canEdit() const {
+    return m_storageHealthy && !m_busy && !isActive(m_phase) && m_phase != TunnelPhase::unknown;
+}
+
+std::optional<VPNProfile> AppModel::activeProfile() const {
+    if (!m_activeID) {
+        return std::nullopt;
+    }
+    const auto found = std::ranges::find(m_library.profiles, *m_activeID, &VPNProfile::id);
+    return found == m_library.profiles.end() ? std::nullopt : std::optional(*found);
+}
+
+std::vector<VPNProfile> AppModel::visibleProfiles() const {
+    // The query is searched as typed: not trimmed, so a lone space is a real search.
+    const std::string query = utf8(m_query);
+    std::vector<VPNProfile> visible;
+    for (const auto& profile : m_library.profiles) {
+        if (m_favoritesOnly && !profile.favorite) {
+            continue;
+        }
+        if (!query.empty() && !text::caselessContains(profile.name + " " + profile.country, query)) {
+            continue;
+        }
+        visible.push_back(profile);
+    }
+    std::ranges::stable_sort(visible, [this](const VPNProfile& a, const VPNProfile& b) {
+        if (a.favorite != b.favorite) {
+            return a.favorite;
+        }
+        return m_collator.less(a.name, b.name);
+    });
+    return visible;
+}
+
+void AppModel::persist(const ProfileLibrary& next) {
+    if (auto saved = m_repository->save(next); !saved) {
+        publish(m_message, describe(saved.error()));
+        return;
+    }
+    publish(m_library, next);
+}
+
+void AppModel::favorite(const VPNProfile& profile) {
+    if (!canEdit()) {
+        return;
+    }
+    ProfileLibrary next = m_library;
+    const auto found = std::ranges::find(next.profiles, profile.id, &VPNProfile::id);
+    if (found == next.profiles.end()) {
+        return;
+    }
+    found->favorite = !found->favorite;
+    persist(next);
+}
+
+void AppModel::select(const VPNProfile& profile) {
+    if (!canEdit()) {
+        return;
+    }
+    ProfileLibrary next = m_library;
+    next.selectedID = profile.id;
+    persist(next);
+}
+
+void AppModel::setAllowLocalNetwork(bool allow) {
+    if (!canEdit()) {
+        return;
+    }
+    ProfileLibrary next = m_library;
+    next.settings.allowLocalNetwork = allow;
+    persist(next);
+}
+
+void AppModel::setDisconnectOnSleep(bool disconnect) {
+    if (!canEdit()) {
+        return;
+    }
+    ProfileLibrary next = m_library;
+    next.settings.disconnectOnSleep = disconnect;
+    persist(next);
+}
+
+void AppModel::remove(VPNProfile profile) {
+    if (!canEdit()) {
+        return;
+    }
+    publish(m_busy, true);
+    if (auto removed = m_repository->remove(profile, m_library); !removed) {
+        publish(m_message, describe(removed.error()));
+    } else {
+        publish(m_library, std::move(*removed));
+        // The removal is on disk already; a password left behind is reported, not undone.
+        if (!m_repository->deleteCredential(profile)) {
+            publish(m_message, QString::fromUtf8(credentialLeftBehindMessage.data(),
+                                                 static_cast<qsizetype>(credentialLeftBehindMessage.size())));
+        }
+    }
+    publish(m_busy, false);
+}
+
+std::expected<void, VPNFailure> AppModel::add(const QString& name, const QString& country, const QString& server,
+                                              const QString& identity, const QString& username,
+                                              const QString& password) {
+    if (!canEdit()) {
+        return std::unexpected(VPNFailure::storageUnavailable());
+    }
+    const VPNProfile profile{Uuid::random(), utf8(name),     utf8(country),  utf8(server),
+                             utf8(identity), utf8(username), Uuid::random(), false};
+    QByteArray secret = password.toUtf8();
+    auto added = m_repository->add(
+        profile, std::string_view(secret.constData(), static_cast<std::size_t>(secret.size())), m_library);
+    secret.fill('\0'); // our copy of the password goes as soon as it has been handed on
+    if (!added) {
+        return std::unexpected(added.error());
+    }
+    publish(m_library, std::move(*added));
+    return {};
+}
+
+void AppModel::refresh() {
+    if (m_busy) {
+        return;
+    }
+    publish(m_busy, true);
+    m_tunnel->reportStatus();
+    publish(m_busy, false);
+}
+
+void AppModel::startRemove(const VPNProfile& profile) {
+    QMetaObject::invokeMethod(
+        this, [this, profile] { remove(profile); }, Qt::QueuedConnection);
+}
+
+void AppModel::startRefresh() {
+    QMetaObject::invokeMethod(
+        this, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+} // namespace vantorel

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/AppPage.h"
+#include "core/CredentialVault.h"
+#include "core/NameCollator.h"
+#include "core/ProfileLibrary.h"
+#include "core/ProfileRepository.h"
+#include "core/TunnelPhase.h"
+#include "platform/TunnelService.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <expected>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vantorel {
+
+// The one object every page reads and every user action goes through. Every published write,
+// even of an equal value, emits willChange() once before the value is stored; views coalesce
+// those into one redraw per turn of the event loop.
+//
+// Every library change follows one pattern: check canEdit, build the next library from a copy,
+// have the repository store it, and only then publish it. The library in memory never runs
+// ahead of the file.
+class AppModel final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AppModel)
+
+public:
+    static constexpr std::string_view documentRelativePath = "Vantorel/locations-v1.json";
+    static constexpr std::string_view credentialLeftBehindMessage =
+        "The location was removed, but its Keychain password could not be deleted. You can remove its Vantorel "
+        "connection entry (Morvik or Tessan in older versions) in Keychain Access.";
+
+    // The application's model: the system secret store and the per-user data folder.
+    explicit AppModel(QObject* parent = nullptr);
+    // For tests and other hosts: a given vault, and the document at `documentPath` (none: the
+    // platform has no data folder, so storage starts unhealthy and nothing is ever written).
+    AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
+             ProfileRepository::Writer writer = {}, QObject* parent = nullptr);
+    ~AppModel() override;
+
+    // Published state.
+    AppPage page() const { return m_page; }
+    void setPage(AppPage page);
+    const ProfileLibrary& library() const { return m_library; }
+    TunnelPhase phase() const { return m_phase; }
+    const std::optional<QDateTime>& connectedAt() const { return m_connectedAt; }
+    const std::optional<Uuid>& activeID() const { return m_activeID; }
+    bool busy() const { return m_busy; }
+    bool storageHealthy() const { return m_storageHealthy; }
+    const std::optional<QString>& message() const { return m_message; }
+    void setMessage(std::optional<QString> message);
+    bool showingAdd() const { return m_showingAdd; }
+    void setShowingAdd(bool showing);
+    const QString& query() const { return m_query; }
+    void setQuery(QString query);
+    bool favoritesOnly() const { return m_favoritesOnly; }
+    void setFavoritesOnly(bool only);
+
+    // Derived values, recomputed on every read.
+    bool canEdit() const;
+    // The location the tunnel reports as in use; never falls back to the selection.
+    std::optional<VPNProfile> activeProfile() const;
+    // The locations passing the favourites filter and the search, favourites first, then by name.
+    std::vector<VPNProfile> visibleProfiles() const;
+
+    // Library operations. All do nothing while canEdit is false; failures to store go to message.
+    void favorite(const VPNProfile& profile);
+    void select(const VPNProfile& profile);
+    void setAllowLocalNetwork(bool allow);
+    void setDisconnectOnSleep(bool disconnect);
+    // Runs its steps synchronously; views start it with startRemove so it runs on a later turn.
+    void remove(VPNProfile profile); // by value: the argument may refer into the library it replaces
+    // The one operation whose failure goes back to its caller (the add-location sheet).
+    std::expected<void, VPNFailure> add(const QString& name, const QString& country, const QString& server,
+                                        const QString& identity, const QString& username, const QString& password);
+    // Asks the tunnel service for the current status; ignored while busy.
+    void refresh();
+
+    // Queue remove or refresh for a later turn of the event loop. Dropped if the model is gone.
+    void startRemove(const VPNProfile& profile);
+    void startRefresh();
+
+signals:
+    void willChange();
+
+private:
+    friend struct AppModelProbe; // tests reach the tunnel through this
+
+    template <typename T, typename V> void publish(T& field, V&& value) {
+        emit willChange();
+        field = std::forward<V>(value);
+    }
+    void start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer);
+    void persist(const ProfileLibrary& next);
+
+    AppPage m_page = AppPage::connection;
+    ProfileLibrary m_library;
+    TunnelPhase m_phase = TunnelPhase::unavailable;
+    std::optional<QDateTime> m_connectedAt;
+    std::optional<Uuid> m_activeID;
+    bool m_busy = false;
+    bool m_storageHealthy = true;
+    std::optional<QString> m_message;
+    bool m_showingAdd = false;
+    QString m_query;
+    bool m_favoritesOnly = false;
+
+    // Declared in this order so that the repository, which refers to the vault, goes first.
+    std::unique_ptr<CredentialVault> m_vault;
+    std::unique_ptr<TunnelService> m_tunnel;
+    // Absent only when the platform gave no data folder; canEdit is then false for good.
+    std::optional<ProfileRepository> m_repository;
+    NameCollator m_collator;
+};
+
+} // namespace vantorel

@@ -1,0 +1,203 @@
+#include "ModelFixture.h"
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+class AppModelOperationsTest : public ModelFixture {
+protected:
+    // A model whose library holds London (selected) and Paris.
+    AppModel& startWithTwo() {
+        ProfileLibrary library;
+        library.profiles = {sampleProfile("London"), sampleProfile("Paris")};
+        library.selectedID = library.profiles[0].id;
+        writeDocument(library);
+        return startModel();
+    }
+    const VPNProfile& london() const { return m_model->library().profiles[0]; }
+    const VPNProfile& paris() const { return m_model->library().profiles[1]; }
+};
+
+} // namespace
+
+TEST_F(AppModelOperationsTest, EditingIsRefusedForEveryReason) {
+    AppModel& model = startWithTwo();
+    const ProfileLibrary before = model.library();
+    const std::string bytes = readFile(document());
+
+    struct Reason {
+        const char* what;
+        std::function<void()> enter;
+        std::function<void()> leave;
+    };
+    const Reason reasons[] = {
+        {"connecting", [&] { AppModelProbe::report(model, TunnelPhase::connecting); }, {}},
+        {"connected", [&] { AppModelProbe::report(model, TunnelPhase::connected); }, {}},
+        {"reconnecting", [&] { AppModelProbe::report(model, TunnelPhase::reconnecting); }, {}},
+        {"disconnecting", [&] { AppModelProbe::report(model, TunnelPhase::disconnecting); }, {}},
+        {"unknown", [&] { AppModelProbe::report(model, TunnelPhase::unknown); }, {}},
+    };
+    for (const auto& reason : reasons) {
+        SCOPED_TRACE(reason.what);
+        reason.enter();
+        EXPECT_FALSE(model.canEdit());
+        const VPNProfile target = paris();
+        model.favorite(target);
+        model.select(target);
+        model.setAllowLocalNetwork(true);
+        model.setDisconnectOnSleep(true);
+        model.remove(target);
+        model.startRemove(target);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(model.add("Rome", "Italy", "it.example.com", "it.example.com", "me", "pw").error(),
+                  VPNFailure::storageUnavailable());
+        EXPECT_EQ(model.library(), before);
+        EXPECT_EQ(readFile(document()), bytes);
+        EXPECT_TRUE(m_vault->calls.empty());
+        EXPECT_FALSE(model.message());
+    }
+    // disconnected allows editing again, like unavailable.
+    AppModelProbe::report(model, TunnelPhase::disconnected);
+    EXPECT_TRUE(model.canEdit());
+
+    // Busy: observed from inside a removal, where every other edit and a refresh are refused.
+    std::vector<bool> canEditWhileBusy;
+    QObject::connect(&model, &AppModel::willChange, [&] {
+        if (model.busy()) {
+            canEditWhileBusy.push_back(model.canEdit());
+            model.refresh(); // ignored while busy
+        }
+    });
+    model.remove(paris());
+    EXPECT_FALSE(canEditWhileBusy.empty());
+    EXPECT_EQ(std::ranges::count(canEditWhileBusy, true), 0);
+    EXPECT_EQ(model.phase(), TunnelPhase::disconnected); // the refresh did not run
+    EXPECT_FALSE(model.busy());
+}
+
+TEST_F(AppModelOperationsTest, FavoriteSelectAndPreferencesStoreBeforePublishing) {
+    AppModel& model = startWithTwo();
+    const VPNProfile target = paris();
+    model.favorite(target);
+    EXPECT_TRUE(paris().favorite);
+    model.favorite(target); // the stale copy still finds the location by id
+    EXPECT_FALSE(paris().favorite);
+    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
+
+    model.favorite(sampleProfile("Not in the library")); // nothing happens
+    model.select(paris());
+    EXPECT_EQ(model.library().selectedID, paris().id);
+    model.setAllowLocalNetwork(true);
+    model.setDisconnectOnSleep(true);
+    EXPECT_EQ(model.library().settings, (VPNSettings{true, true}));
+    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
+    EXPECT_FALSE(model.message());
+
+    // A failed store leaves the library as it was and shows the failure's text.
+    m_failWrites = true;
+    const ProfileLibrary before = model.library();
+    model.favorite(london());
+    EXPECT_EQ(model.library(), before);
+    EXPECT_EQ(model.message(), QString::fromUtf8(VPNFailure::storageUnavailable().description().data()));
+    // Selecting an id that is not in the library is refused by the check, the same way.
+    m_failWrites = false;
+    model.setMessage(std::nullopt);
+    model.select(sampleProfile("Elsewhere"));
+    EXPECT_EQ(model.library(), before);
+    EXPECT_TRUE(model.message());
+}
+
+TEST_F(AppModelOperationsTest, RemoveDeletesThePasswordAfterTheDocument) {
+    AppModel& model = startWithTwo();
+    const VPNProfile target = london();
+    const VPNProfile remaining = paris();
+    model.startRemove(target);
+    EXPECT_EQ(model.library().profiles.size(), 2u); // not before a later turn of the loop
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.library().profiles, std::vector{remaining});
+    EXPECT_EQ(model.library().selectedID, remaining.id);
+    EXPECT_EQ(m_vault->calls, std::vector<std::string>{"remove " + target.credentialID.string()});
+    EXPECT_FALSE(model.message());
+    EXPECT_FALSE(model.busy());
+}
+
+TEST_F(AppModelOperationsTest, RemoveFailures) {
+    AppModel& model = startWithTwo();
+
+    // The password cannot be deleted: the location stays removed, in memory and on disk.
+    m_vault->failRemove = true;
+    const VPNProfile target = london();
+    model.remove(target);
+    EXPECT_EQ(model.library().profiles.size(), 1u);
+    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
+    EXPECT_EQ(model.message(),
+              QString::fromUtf8("The location was removed, but its Keychain password could not be deleted. You can "
+                                "remove its Vantorel connection entry (Morvik or Tessan in older versions) in "
+                                "Keychain Access."));
+    EXPECT_FALSE(model.busy());
+
+    // The document cannot be saved: nothing changes and the vault is not asked.
+    model.setMessage(std::nullopt);
+    m_vault->calls.clear();
+    m_failWrites = true;
+    const ProfileLibrary before = model.library();
+    model.remove(paris());
+    EXPECT_EQ(model.library(), before);
+    EXPECT_EQ(model.message(), QString::fromUtf8(VPNFailure::storageUnavailable().description().data()));
+    EXPECT_TRUE(m_vault->calls.empty());
+    EXPECT_FALSE(model.busy());
+}
+
+TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReturnsFailuresUnchanged) {
+    AppModel& model = startModel();
+    const auto added =
+        model.add("  Z\xC3\xBCrich ", "Switzerland", " CH.Example.COM ", "ch.example.com", " Me ", "p\xC3\xA9ss");
+    ASSERT_TRUE(added);
+    ASSERT_EQ(model.library().profiles.size(), 1u);
+    const VPNProfile& stored = model.library().profiles[0];
+    EXPECT_EQ(stored.name, "Z\xC3\xBCrich");
+    EXPECT_EQ(stored.server, "ch.example.com");
+    EXPECT_EQ(stored.username, "Me");
+    EXPECT_FALSE(stored.favorite);
+    EXPECT_NE(stored.id, stored.credentialID);
+    EXPECT_EQ(model.library().selectedID, stored.id);
+    EXPECT_EQ(m_vault->items.at(stored.credentialID), "p\xC3\xA9ss");
+    EXPECT_FALSE(model.message()); // add reports to its caller, never through message
+
+    const ProfileLibrary before = model.library();
+    struct Row {
+        const char* what;
+        QString name, server, password;
+        VPNFailure expected;
+    };
+    const Row rows[] = {
+        {"bad name", "", "ch.example.com", "pw", VPNFailure::invalid(std::string(messages::nameAndCountry))},
+        {"bad server", "Bern", "https://ch.example.com", "pw", VPNFailure::invalid(std::string(messages::server))},
+        {"bad password", "Bern", "ch.example.com", "", VPNFailure::invalid(std::string(messages::password))},
+    };
+    for (const auto& row : rows) {
+        const auto result = model.add(row.name, "Switzerland", row.server, "ch.example.com", "me", row.password);
+        ASSERT_FALSE(result) << row.what;
+        EXPECT_EQ(result.error(), row.expected) << row.what;
+        EXPECT_EQ(model.library(), before) << row.what;
+    }
+    m_vault->failInsert = true;
+    EXPECT_EQ(model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw").error(),
+              VPNFailure::credentialsUnavailable());
+    m_vault->failInsert = false;
+    m_failWrites = true;
+    EXPECT_EQ(model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw").error(),
+              VPNFailure::storageUnavailable());
+    EXPECT_EQ(model.library(), before);
+    EXPECT_FALSE(model.message());
+}
+
+TEST_F(AppModelOperationsTest, ActiveProfileFollowsTheTunnelNotTheSelection) {
+    AppModel& model = startWithTwo();
+    EXPECT_FALSE(model.activeProfile()); // London is selected, but nothing is active
+    AppModelProbe::report(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), paris().id);
+    EXPECT_EQ(model.activeProfile(), paris());
+    AppModelProbe::report(model, TunnelPhase::connected, std::nullopt, Uuid::random());
+    EXPECT_FALSE(model.activeProfile());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/AppModel.h"
+#include "core/AtomicFile.h"
+#include "core/LibraryDocument.h"
+#include "support/FakeVault.h"
+#include "support/TempDir.h"
+#include "support/TestProfiles.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace vantorel {
+
+// Reaches what only the system would drive: status reports from the tunnel service.
+struct AppModelProbe {
+    static void report(AppModel& model, TunnelPhase phase, std::optional<QDateTime> since = {},
+                       std::optional<Uuid> location = {}) {
+        model.m_tunnel->notify(phase, std::move(since), std::move(location));
+    }
+};
+
+namespace testing {
+
+// A model on a real document in a temporary folder, with a fake vault and a writer that can fail.
+class ModelFixture : public ::testing::Test {
+protected:
+    std::filesystem::path document() const { return m_temp.path() / "Vantorel" / "locations-v1.json"; }
+
+    void writeDocument(const ProfileLibrary& library) {
+        std::filesystem::create_directories(document().parent_path());
+        writeFile(document(), LibraryDocument::encode(library));
+    }
+
+    // Builds the model and lets its first refresh run.
+    AppModel& startModel() {
+        auto vault = std::make_unique<FakeVault>();
+        m_vault = vault.get();
+        m_model = std::make_unique<AppModel>(
+            std::move(vault), document(), [this](std::string_view bytes, const std::filesystem::path& to) {
+                if (m_failWrites) {
+                    return std::expected<void, VPNFailure>(std::unexpected(VPNFailure::storageUnavailable()));
+                }
+                return writeFileAtomically(bytes, to);
+            });
+        QCoreApplication::processEvents();
+        return *m_model;
+    }
+
+    static std::vector<std::string> names(const std::vector<VPNProfile>& profiles) {
+        std::vector<std::string> out;
+        for (const auto& profile : profiles) {
+            out.push_back(profile.name);
+        }
+        return out;
+    }
+
+    TempDir m_temp;
+    FakeVault* m_vault = nullptr;
+    bool m_failWrites = false;
+    std::unique_ptr<AppModel> m_model;
+};
+
+} // namespace testing
+} // namespace vantorel
