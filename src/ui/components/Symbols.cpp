@@ -70,7 +70,7 @@ const Entry* find(QStringView name) {
 // the lines so that a large ultra-light icon stays delicate, the heavier ones thicken them.
 double strokeWidth(QFont::Weight weight) {
     if (weight <= QFont::ExtraLight) {
-        return 0.75;
+        return 0.5;
     }
     if (weight <= QFont::Light) {
         return 1.25;
@@ -93,7 +93,7 @@ struct Shape {
 };
 
 // The drawable children of one icon file, read once.
-const QList<Shape>& shapes(const char* file) {
+QList<Shape> shapes(const char* file) {
     static QHash<QString, QList<Shape>> cache;
     const auto key = QString::fromLatin1(file);
     if (auto it = cache.constFind(key); it != cache.cend()) {
@@ -120,7 +120,8 @@ const QList<Shape>& shapes(const char* file) {
             result.clear();
         }
     }
-    return *cache.insert(key, result);
+    cache.insert(key, result);
+    return result;
 }
 
 enum class Paint { stroke, fill };
@@ -162,7 +163,7 @@ void render(QPainter& painter, const QByteArray& svg, const QRectF& box) {
 
 // The icon as coverage only (black at varying alpha).
 QImage mask(const Entry& entry, int pixelSide, QFont::Weight weight) {
-    const auto& all = shapes(entry.file);
+    const auto all = shapes(entry.file);
     QImage image(pixelSide, pixelSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     if (all.isEmpty()) {
