@@ -160,6 +160,38 @@ TEST(TextLabel, LineSpacingIsAddedBetweenLinesOnly) {
     }
 }
 
+TEST(TextLabel, OneLineTextShrinksToItsMinimumScaleBeforeItIsClipped) {
+    TextLabel name(QStringLiteral("Vantorel"));
+    name.setFont(Fonts::system(16, QFont::DemiBold));
+    name.setWrapping(false);
+    name.setMinimumScaleFactor(0.85);
+    const int natural = name.sizeHint().width();
+    EXPECT_NEAR(name.minimumSizeHint().width(), natural * 0.85, 1);
+
+    auto inkBounds = [](const QImage& image) {
+        QRect bounds;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0) {
+                    bounds |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return bounds;
+    };
+    name.resize(natural, name.sizeHint().height());
+    const auto full = inkBounds(render(name));
+
+    // Squeezed to 90 % it is drawn whole at 90 % of its size; without the factor it keeps its
+    // size and loses its end.
+    name.resize(int(natural * 0.9), name.sizeHint().height());
+    const auto shrunk = inkBounds(render(name));
+    EXPECT_NEAR(shrunk.width(), full.width() * 0.9, 2);
+    EXPECT_NEAR(shrunk.height(), full.height() * 0.9, 2);
+    name.setMinimumScaleFactor(1);
+    EXPECT_EQ(inkBounds(render(name)).height(), full.height());
+}
+
 TEST(SettingRow, DetailWrapsAndTheControlStaysAtTheTrailingEdge) {
     auto* control = new Switch;
     auto* row = new SettingRow(QStringLiteral("Disconnect when this Mac sleeps"),

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace vantorel {
@@ -44,6 +45,12 @@ void TextLabel::setWrapping(bool wrapping) {
     auto policy = sizePolicy();
     policy.setHeightForWidth(wrapping);
     setSizePolicy(policy);
+    updateGeometry();
+    update();
+}
+
+void TextLabel::setMinimumScaleFactor(qreal factor) {
+    m_minimumScale = std::clamp(factor, 0.1, 1.0);
     updateGeometry();
     update();
 }
@@ -92,7 +99,10 @@ QSize TextLabel::sizeHint() const {
 
 QSize TextLabel::minimumSizeHint() const {
     if (!m_wrapping) {
-        return sizeHint();
+        const auto natural = sizeHint();
+        const auto margins = contentsMargins();
+        const int text = natural.width() - margins.left() - margins.right();
+        return QSize(int(std::ceil(text * m_minimumScale)) + margins.left() + margins.right(), natural.height());
     }
     // As narrow as the longest word, so a layout short of room wraps the text rather than
     // squeezing it below what one word needs.
@@ -120,18 +130,28 @@ int TextLabel::lineCount(int width) const {
 
 void TextLabel::paintEvent(QPaintEvent*) {
     const auto area = contentsRect();
+    qreal scale = 1;
+    if (!m_wrapping && m_minimumScale < 1) {
+        const auto natural = measure(-1);
+        if (natural.width > area.width()) {
+            scale = std::max(m_minimumScale, area.width() / natural.width);
+        }
+    }
     std::vector<std::unique_ptr<QTextLayout>> paragraphs;
-    const auto used = layOut(paragraphs, area.width());
+    const auto used = layOut(paragraphs, area.width() / scale);
+    const qreal height = used.height * scale;
     qreal top = area.top();
     if (alignment() & Qt::AlignVCenter) {
-        top += (area.height() - used.height) / 2;
+        top += (area.height() - height) / 2;
     } else if (alignment() & Qt::AlignBottom) {
-        top += area.height() - used.height;
+        top += area.height() - height;
     }
     QPainter painter(this);
     painter.setPen(color());
+    painter.translate(area.left(), top);
+    painter.scale(scale, scale);
     for (const auto& paragraph : paragraphs) {
-        paragraph->draw(&painter, QPointF(area.left(), top));
+        paragraph->draw(&painter, QPointF(0, 0));
     }
 }
 

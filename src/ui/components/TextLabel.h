@@ -28,6 +28,10 @@ public:
     void setWrapping(bool wrapping);
     bool wrapping() const { return m_wrapping; }
 
+    // For text that does not wrap: when narrower than the text, draw it smaller, down to this
+    // fraction of its size (0.85 lets a name shrink to 85 %), before clipping it.
+    void setMinimumScaleFactor(qreal factor);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return m_wrapping; }
@@ -52,6 +56,7 @@ private:
     Measure measure(qreal width) const;
 
     qreal m_lineSpacing = 0;
+    qreal m_minimumScale = 1;
     bool m_wrapping = true;
 };
 
