@@ -17,7 +17,7 @@ public:
     // Registers the bundled faces with Qt; later calls do nothing. Needs a QGuiApplication.
     static void load();
 
-    // Weights are QFont's: ExtraLight is the design's ultra-light, DemiBold its semibold. Only
+    // Weights are QFont's: ExtraLight stands for ultra-light, DemiBold for semibold. Only
     // ExtraLight, Light, Normal, Medium, DemiBold and Bold are bundled; others take the nearest.
     static QFont font(Design design, int size, QFont::Weight weight = QFont::Normal);
     static QFont system(int size, QFont::Weight weight = QFont::Normal) { return font(Design::standard, size, weight); }

@@ -4,8 +4,8 @@
 
 namespace vantorel {
 
-// One colour as the design states it: sRGB components and an opacity from 0 to 1, kept as the
-// exact decimal fractions so that nothing is rounded before it reaches the painter.
+// One colour as sRGB components and an opacity from 0 to 1, kept as exact decimal fractions so
+// that nothing is rounded before it reaches the painter.
 struct SrgbColor {
     double red = 0.0;
     double green = 0.0;
