@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QAbstractButton>
+
+class QVariantAnimation;
+
+namespace vantorel {
+
+// An on/off switch: a capsule track, violet when on, with a round knob that slides across.
+// It is a checkable button, so Space toggles it and assistive technology reads its state; give it
+// an accessible name, since it shows no text.
+class Switch final : public QAbstractButton {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Switch)
+
+public:
+    explicit Switch(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return {38, 22}; }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QVariantAnimation* m_slide;
+    qreal m_position = 0; // 0 off, 1 on
+    bool m_keyboardFocus = false;
+};
+
+} // namespace vantorel

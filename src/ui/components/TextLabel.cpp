@@ -1,0 +1,165 @@
+#include "ui/components/TextLabel.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace vantorel {
+
+TextLabel::TextLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void TextLabel::setColor(const QColor& color) {
+    auto colors = palette();
+    colors.setColor(foregroundRole(), color);
+    setPalette(colors);
+}
+
+QColor TextLabel::color() const {
+    return palette().color(foregroundRole());
+}
+
+void TextLabel::setLineSpacing(qreal spacing) {
+    if (spacing == m_lineSpacing) {
+        return;
+    }
+    m_lineSpacing = spacing;
+    updateGeometry();
+    update();
+}
+
+void TextLabel::setWrapping(bool wrapping) {
+    if (wrapping == m_wrapping) {
+        return;
+    }
+    m_wrapping = wrapping;
+    auto policy = sizePolicy();
+    policy.setHeightForWidth(wrapping);
+    setSizePolicy(policy);
+    updateGeometry();
+    update();
+}
+
+void TextLabel::setMinimumScaleFactor(qreal factor) {
+    m_minimumScale = std::clamp(factor, 0.1, 1.0);
+    updateGeometry();
+    update();
+}
+
+TextLabel::Measure TextLabel::layOut(std::vector<std::unique_ptr<QTextLayout>>& paragraphs, qreal width) const {
+    Measure result;
+    const auto lines = text().split(QLatin1Char('\n'));
+    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+    const bool bounded = width >= 0;
+    option.setWrapMode(m_wrapping && bounded ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    const qreal lineWidth = bounded ? width : 1e6;
+    qreal y = 0;
+    for (const auto& paragraph : lines) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, font());
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
+        layout->beginLayout();
+        for (auto line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLineWidth(lineWidth);
+            if (result.lines > 0) {
+                y += m_lineSpacing;
+            }
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+            result.width = std::max(result.width, line.naturalTextWidth());
+            ++result.lines;
+        }
+        layout->endLayout();
+        paragraphs.push_back(std::move(layout));
+    }
+    result.height = y;
+    return result;
+}
+
+TextLabel::Measure TextLabel::measure(qreal width) const {
+    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+    return layOut(paragraphs, width);
+}
+
+QSize TextLabel::sizeHint() const {
+    const auto natural = measure(-1);
+    const auto margins = contentsMargins();
+    return QSize(int(std::ceil(natural.width)) + margins.left() + margins.right(),
+                 int(std::ceil(natural.height)) + margins.top() + margins.bottom());
+}
+
+QSize TextLabel::minimumSizeHint() const {
+    if (!m_wrapping) {
+        const auto natural = sizeHint();
+        const auto margins = contentsMargins();
+        const int text = natural.width() - margins.left() - margins.right();
+        return QSize(int(std::ceil(text * m_minimumScale)) + margins.left() + margins.right(), natural.height());
+    }
+    // As narrow as the longest word, so a layout short of room wraps the text rather than
+    // squeezing it below what one word needs.
+    const QFontMetricsF metrics(font());
+    qreal widest = 0;
+    for (const auto& word : text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    const auto margins = contentsMargins();
+    const int width = int(std::ceil(widest)) + margins.left() + margins.right();
+    // The height a layout actually gives comes from heightForWidth; as a minimum, one line's worth.
+    const auto natural = sizeHint();
+    return QSize(std::min(width, natural.width()), natural.height());
+}
+
+int TextLabel::heightForWidth(int width) const {
+    const auto margins = contentsMargins();
+    const qreal content = std::max(1, width - margins.left() - margins.right());
+    return int(std::ceil(measure(m_wrapping ? content : -1).height)) + margins.top() + margins.bottom();
+}
+
+int TextLabel::lineCount(int width) const {
+    return measure(m_wrapping ? qreal(width) : -1).lines;
+}
+
+void TextLabel::paintEvent(QPaintEvent*) {
+    const auto area = contentsRect();
+    qreal scale = 1;
+    if (!m_wrapping && m_minimumScale < 1) {
+        const auto natural = measure(-1);
+        if (natural.width > area.width()) {
+            scale = std::max(m_minimumScale, area.width() / natural.width);
+        }
+    }
+    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+    const auto used = layOut(paragraphs, area.width() / scale);
+    const qreal height = used.height * scale;
+    qreal top = area.top();
+    if (alignment() & Qt::AlignVCenter) {
+        top += (area.height() - height) / 2;
+    } else if (alignment() & Qt::AlignBottom) {
+        top += area.height() - height;
+    }
+    QPainter painter(this);
+    painter.setPen(color());
+    painter.translate(area.left(), top);
+    painter.scale(scale, scale);
+    for (const auto& paragraph : paragraphs) {
+        paragraph->draw(&painter, QPointF(0, 0));
+    }
+}
+
+void TextLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+    }
+}
+
+} // namespace vantorel

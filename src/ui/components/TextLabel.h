@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QLabel>
+#include <QTextLayout>
+#include <memory>
+#include <vector>
+
+namespace vantorel {
+
+// Plain text in one font and colour that wraps at word boundaries (or anywhere, for a word longer
+// than the line) and is never cut short with an ellipsis. Line spacing is extra space between
+// lines. Being a QLabel, it is read by assistive technology like any label.
+class TextLabel : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TextLabel)
+
+public:
+    explicit TextLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+    void setColor(const QColor& color);
+    QColor color() const;
+
+    void setLineSpacing(qreal spacing);
+    qreal lineSpacing() const { return m_lineSpacing; }
+
+    // A text that does not wrap stays on one line (or one per explicit line break) and is
+    // clipped, not elided, when it does not fit.
+    void setWrapping(bool wrapping);
+    bool wrapping() const { return m_wrapping; }
+
+    // For text that does not wrap: when narrower than the text, draw it smaller, down to this
+    // fraction of its size (0.85 lets a name shrink to 85 %), before clipping it.
+    void setMinimumScaleFactor(qreal factor);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return m_wrapping; }
+    int heightForWidth(int width) const override;
+
+    // Lines the text takes at the given content width.
+    int lineCount(int width) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Measure {
+        qreal width = 0; // widest line
+        qreal height = 0;
+        int lines = 0;
+    };
+    // Lays the text out in `paragraphs` (one per explicit line break) at a content width; a
+    // negative width means unbounded.
+    Measure layOut(std::vector<std::unique_ptr<QTextLayout>>& paragraphs, qreal width) const;
+    Measure measure(qreal width) const;
+
+    qreal m_lineSpacing = 0;
+    qreal m_minimumScale = 1;
+    bool m_wrapping = true;
+};
+
+} // namespace vantorel

@@ -1,0 +1,65 @@
+#include "ui/components/Theme.h"
+
+#include "ui/components/Fonts.h"
+#include "ui/components/Palette.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QToolTip>
+
+namespace vantorel {
+
+QPalette Theme::palette() {
+    const auto background = Palette::background.color();
+    const auto panel = Palette::panel.color();
+    const auto text = Palette::text.color();
+    const auto muted = Palette::muted.color();
+    const auto violet = Palette::violet.color();
+    // Fusion shades bevels, frames and scroll-bar grooves from these; all stay near the panel.
+    const auto raised = panel.lighter(135);
+
+    QPalette colors;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colors.setColor(group, QPalette::Window, background);
+        colors.setColor(group, QPalette::WindowText, text);
+        colors.setColor(group, QPalette::Base, panel);
+        colors.setColor(group, QPalette::AlternateBase, Palette::sidebar.color());
+        colors.setColor(group, QPalette::ToolTipBase, panel);
+        colors.setColor(group, QPalette::ToolTipText, text);
+        colors.setColor(group, QPalette::PlaceholderText, muted);
+        colors.setColor(group, QPalette::Text, text);
+        colors.setColor(group, QPalette::Button, raised);
+        colors.setColor(group, QPalette::ButtonText, text);
+        colors.setColor(group, QPalette::BrightText, Palette::lime.color());
+        colors.setColor(group, QPalette::Light, raised.lighter(125));
+        colors.setColor(group, QPalette::Midlight, raised);
+        colors.setColor(group, QPalette::Mid, panel);
+        colors.setColor(group, QPalette::Dark, Palette::sidebar.color());
+        colors.setColor(group, QPalette::Shadow, background.darker(150));
+        colors.setColor(group, QPalette::Highlight, violet);
+        colors.setColor(group, QPalette::HighlightedText, background);
+        colors.setColor(group, QPalette::Link, violet);
+        colors.setColor(group, QPalette::LinkVisited, violet);
+    }
+    const auto dimmed = Palette::muted.color(0.55);
+    colors.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
+    colors.setColor(QPalette::Disabled, QPalette::Text, dimmed);
+    colors.setColor(QPalette::Disabled, QPalette::ButtonText, dimmed);
+    colors.setColor(QPalette::Disabled, QPalette::Highlight, Palette::violet.color(0.4));
+    colors.setColor(QPalette::Inactive, QPalette::Highlight, Palette::violet.color(0.55));
+    return colors;
+}
+
+void Theme::apply(QApplication& application) {
+    Fonts::load();
+    if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        application.setStyle(fusion);
+    }
+    const auto colors = palette();
+    application.setPalette(colors);
+    // Tooltips keep a palette of their own that setPalette does not reach.
+    QToolTip::setPalette(colors);
+    QApplication::setFont(Fonts::system(13));
+}
+
+} // namespace vantorel
