@@ -1,4 +1,4 @@
-#include "ModelFixture.h"
+#include "support/ModelFixture.h"
 
 using namespace vantorel;
 using namespace vantorel::testing;

@@ -1,5 +1,8 @@
 // Renders the building blocks of the interface offscreen into PNG files, two device pixels to the
 // point, so that they can be reviewed against the intended look.
+#include "app/AppModel.h"
+#include "core/AtomicFile.h"
+#include "core/LibraryDocument.h"
 #include "ui/components/AccentButton.h"
 #include "ui/components/Divider.h"
 #include "ui/components/Eyebrow.h"
@@ -19,6 +22,7 @@
 #include "ui/components/TextLabel.h"
 #include "ui/components/Theme.h"
 #include "ui/components/ToggleButton.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +33,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -423,6 +428,39 @@ std::unique_ptr<QWidget> themeShot() {
     return canvas;
 }
 
+// The screenshots never store a password; a vault that refuses keeps the real keyring out of it.
+class RefusingVault final : public CredentialVault {
+public:
+    std::expected<void, VPNFailure> insert(std::string_view, const Uuid&) override {
+        return std::unexpected(VPNFailure::credentialsUnavailable());
+    }
+    std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
+};
+
+// The main window on a page, over a small made-up library read from a throwaway folder.
+std::unique_ptr<QWidget> windowShot(AppPage page) {
+    ProfileLibrary library;
+    const std::tuple<const char*, const char*, const char*, bool> locations[] = {
+        {"London", "United Kingdom", "uk.provider.example", true},
+        {"Amsterdam 2", "Netherlands", "nl2.provider.example", false},
+        {"Amsterdam 10", "Netherlands", "nl10.provider.example", false},
+        {"Z\u00fcrich", "Switzerland", "ch.provider.example", true},
+    };
+    for (const auto& [name, country, server, favorite] : locations) {
+        library.profiles.push_back(VPNProfile{Uuid::random(), QString::fromUtf8(name).toStdString(), country, server,
+                                              server, "customer-0042", Uuid::random(), favorite});
+    }
+    library.selectedID = library.profiles.front().id;
+    QTemporaryDir folder;
+    const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
+    (void)writeFileAtomically(LibraryDocument::encode(library), document);
+    auto model = std::make_unique<AppModel>(std::make_unique<RefusingVault>(), document);
+    model->setPage(page);
+    auto window = std::make_unique<MainWindow>(*model);
+    model.release()->setParent(window.get()); // destroyed after the window's own widgets
+    return window;
+}
+
 struct Shot {
     const char* file;
     int width; // 0: the content's own width
@@ -433,7 +471,9 @@ bool save(const Shot& shot, const QDir& folder) {
     auto widget = shot.build();
     widget->ensurePolished();
     const int width = shot.width > 0 ? shot.width : widget->sizeHint().width();
-    const int height = widget->hasHeightForWidth() ? widget->heightForWidth(width) : widget->sizeHint().height();
+    const int height = qobject_cast<QMainWindow*>(widget.get()) != nullptr ? MainWindow::defaultWindowSize.height()
+                       : widget->hasHeightForWidth()                       ? widget->heightForWidth(width)
+                                                                           : widget->sizeHint().height();
     widget->resize(width, height);
     widget->show();
     QApplication::processEvents();
@@ -489,6 +529,22 @@ int main(int argc, char** argv) {
              return globeShot({600, 400});
          }},
         {"theme.png", 640, themeShot},
+        {"window-connection.png", 1140,
+         [] {
+             return windowShot(AppPage::connection);
+         }},
+        {"window-locations.png", 1140,
+         [] {
+             return windowShot(AppPage::locations);
+         }},
+        {"window-preferences.png", 1140,
+         [] {
+             return windowShot(AppPage::preferences);
+         }},
+        {"window-service.png", 1140,
+         [] {
+             return windowShot(AppPage::service);
+         }},
     };
     bool ok = true;
     for (const auto& shot : shots) {

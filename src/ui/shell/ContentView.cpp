@@ -1,0 +1,160 @@
+#include "ui/shell/ContentView.h"
+
+#include "app/AppModel.h"
+#include "ui/ModelWatcher.h"
+#include "ui/QtText.h"
+#include "ui/components/Divider.h"
+#include "ui/components/Fonts.h"
+#include "ui/components/Palette.h"
+#include "ui/components/TextLabel.h"
+#include "ui/pages/AddLocationSheet.h"
+#include "ui/shell/Sidebar.h"
+#include "ui/shell/StatusDot.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace vantorel {
+namespace {
+
+constexpr int topBarHeight = 66;
+constexpr int pagePadding = 32;
+
+TextLabel* oneLine(const QFont& font, const QColor& color, QWidget* parent) {
+    auto* label = new TextLabel({}, parent);
+    label->setFont(font);
+    label->setColor(color);
+    label->setWrapping(false);
+    return label;
+}
+
+} // namespace
+
+ContentView::ContentView(AppModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
+    setObjectName(QStringLiteral("contentView"));
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+
+    m_sidebar = new Sidebar(this);
+    columns->addWidget(m_sidebar);
+    columns->addWidget(new Divider(Qt::Vertical, this));
+    columns->addWidget(buildDetail(), 1);
+    connect(m_sidebar, &Sidebar::pageChosen, this, [this](AppPage page) { m_model.setPage(page); });
+
+    m_alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"), {}, QMessageBox::Ok, this);
+    m_alert->setObjectName(QStringLiteral("messageAlert"));
+    m_alert->button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    // "OK", Escape and closing the alert all end here; so does closing it because the message
+    // went away, when clearing it again is harmless.
+    connect(m_alert, &QMessageBox::finished, this, [this] {
+        if (m_model.message()) {
+            m_model.setMessage(std::nullopt);
+        }
+    });
+
+    m_sheet = new AddLocationSheet(model, this);
+    connect(m_sheet, &QDialog::finished, this, [this] {
+        if (m_model.showingAdd()) {
+            m_model.setShowingAdd(false);
+        }
+    });
+
+    new ModelWatcher(
+        model, [this] { refresh(); }, this);
+    refresh();
+}
+
+ContentView::~ContentView() = default;
+
+QWidget* ContentView::buildDetail() {
+    auto* detail = new QWidget(this);
+    auto* column = new QVBoxLayout(detail);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* topBar = new QWidget(detail);
+    topBar->setObjectName(QStringLiteral("topBar"));
+    topBar->setFixedHeight(topBarHeight);
+    auto* bar = new QHBoxLayout(topBar);
+    bar->setContentsMargins(pagePadding, 0, pagePadding, 0);
+    m_pageTitle = oneLine(Fonts::system(14, QFont::Medium), Palette::text.color(), topBar);
+    m_pageTitle->setObjectName(QStringLiteral("pageTitle"));
+    m_dot = new StatusDot(topBar);
+    m_phaseTitle = oneLine(Fonts::system(12), Palette::muted.color(), topBar);
+    m_phaseTitle->setObjectName(QStringLiteral("phaseTitle"));
+    bar->addWidget(m_pageTitle, 0, Qt::AlignVCenter);
+    bar->addStretch(1);
+    bar->addWidget(m_dot, 0, Qt::AlignVCenter);
+    bar->addWidget(m_phaseTitle, 0, Qt::AlignVCenter);
+    column->addWidget(topBar);
+    column->addWidget(new Divider(Qt::Horizontal, detail));
+
+    m_scroll = new QScrollArea(detail);
+    m_scroll->setObjectName(QStringLiteral("pageScrollArea"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* pageArea = new QWidget(m_scroll);
+    pageArea->setObjectName(QStringLiteral("pageArea"));
+    auto* pages = new QVBoxLayout(pageArea);
+    pages->setContentsMargins(pagePadding, pagePadding, pagePadding, pagePadding);
+    // Only the current page is visible, and a hidden widget takes no room, so the area is as tall
+    // as the current page alone.
+    for (std::size_t i = 0; i < allPages.size(); ++i) {
+        auto* page = new QWidget(pageArea);
+        page->setObjectName(
+            QString::fromLatin1(std::array{"connectionPage", "locationsPage", "preferencesPage", "servicePage"}[i]));
+        page->hide();
+        m_pages[i] = page;
+        pages->addWidget(page);
+    }
+    pages->addStretch(1);
+    m_scroll->setWidget(pageArea);
+    column->addWidget(m_scroll, 1);
+    return detail;
+}
+
+void ContentView::refresh() {
+    const AppPage current = m_model.page();
+    m_sidebar->setCurrentPage(current);
+    m_pageTitle->setText(toQString(rawValue(current)));
+    m_dot->setLit(m_model.phase() == TunnelPhase::connected);
+    m_phaseTitle->setText(toQString(title(m_model.phase())));
+    for (std::size_t i = 0; i < allPages.size(); ++i) {
+        m_pages[i]->setVisible(allPages[i] == current);
+    }
+    refreshAlert();
+    refreshSheet();
+}
+
+void ContentView::refreshAlert() {
+    if (const auto& message = m_model.message()) {
+        // A newer message replaces the text of an alert that is still open.
+        m_alert->setText(*message);
+        if (!m_alert->isVisible()) {
+            m_alert->open();
+        }
+    } else if (m_alert->isVisible()) {
+        m_alert->done(QMessageBox::Ok);
+    }
+}
+
+void ContentView::refreshSheet() {
+    if (m_model.showingAdd() && !m_sheet->isVisible()) {
+        m_sheet->open();
+    } else if (!m_model.showingAdd() && m_sheet->isVisible()) {
+        m_sheet->done(QDialog::Accepted);
+    }
+}
+
+void ContentView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Palette::background.color());
+}
+
+} // namespace vantorel

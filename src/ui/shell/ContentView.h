@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/AppPage.h"
+
+#include <QWidget>
+#include <array>
+
+class QMessageBox;
+class QScrollArea;
+class QStackedWidget;
+
+namespace vantorel {
+
+class AddLocationSheet;
+class AppModel;
+class Sidebar;
+class StatusDot;
+class TextLabel;
+
+// The main window's content: the sidebar, and beside it the top bar (page title and connection
+// phase) over the scrolling current page. It also presents the two overlays that belong to the
+// whole window: the add-location sheet while `showingAdd` holds, and an alert while there is a
+// message. Everything it shows is read from the model on the turn after the model changes.
+class ContentView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ContentView)
+
+public:
+    explicit ContentView(AppModel& model, QWidget* parent = nullptr);
+    ~ContentView() override;
+
+    Sidebar* sidebar() const { return m_sidebar; }
+    QMessageBox* alert() const { return m_alert; }
+    AddLocationSheet* sheet() const { return m_sheet; }
+    // The page widget shown for `page`; later pages replace the empty placeholders.
+    QWidget* pageWidget(AppPage page) const { return m_pages[static_cast<std::size_t>(page)]; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void refresh();
+    void refreshAlert();
+    void refreshSheet();
+    QWidget* buildDetail();
+
+    AppModel& m_model;
+    Sidebar* m_sidebar = nullptr;
+    TextLabel* m_pageTitle = nullptr;
+    StatusDot* m_dot = nullptr;
+    TextLabel* m_phaseTitle = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    std::array<QWidget*, allPages.size()> m_pages{};
+    QMessageBox* m_alert = nullptr;
+    AddLocationSheet* m_sheet = nullptr;
+};
+
+} // namespace vantorel

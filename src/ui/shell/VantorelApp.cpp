@@ -1,0 +1,37 @@
+#include "ui/shell/VantorelApp.h"
+
+#include "app/AppModel.h"
+#include "ui/components/Theme.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/TrayMenu.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+
+namespace vantorel {
+
+VantorelApp::VantorelApp(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Vantorel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vantorel"));
+    Theme::apply(application);
+
+    m_model = std::make_unique<AppModel>();
+    m_window = std::make_unique<MainWindow>(*m_model);
+    m_tray = std::make_unique<TrayMenu>(*m_model);
+    QObject::connect(m_tray.get(), &TrayMenu::quitRequested, &application, &QApplication::quit, Qt::QueuedConnection);
+
+    // With a tray icon the application lives on in the tray when its window is closed; without
+    // one, closing the window is the only way the user has to end it.
+    const bool tray = m_tray->icon() != nullptr;
+    m_window->setHideOnClose(tray);
+    QApplication::setQuitOnLastWindowClosed(!tray);
+}
+
+VantorelApp::~VantorelApp() = default;
+
+void VantorelApp::show() {
+    m_window->show();
+}
+
+} // namespace vantorel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace vantorel {
+
+class AppModel;
+class MainWindow;
+class TrayMenu;
+
+// The application: names it, applies the theme, and holds the one model for the whole process
+// together with the main window and the tray menu that show it.
+class VantorelApp final {
+public:
+    explicit VantorelApp(QApplication& application);
+    ~VantorelApp();
+    VantorelApp(const VantorelApp&) = delete;
+    VantorelApp& operator=(const VantorelApp&) = delete;
+
+    // Shows the main window at its default size.
+    void show();
+
+    AppModel& model() const { return *m_model; }
+    MainWindow& window() const { return *m_window; }
+
+private:
+    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<TrayMenu> m_tray;
+};
+
+} // namespace vantorel
