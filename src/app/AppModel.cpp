@@ -134,44 +134,47 @@ void AppModel::persist(const ProfileLibrary& next) {
     publish(m_library, next);
 }
 
-void AppModel::favorite(const VPNProfile& profile) {
+void AppModel::change(const std::function<bool(ProfileLibrary&)>& edit) {
     if (!canEdit()) {
         return;
     }
     ProfileLibrary next = m_library;
-    const auto found = std::ranges::find(next.profiles, profile.id, &VPNProfile::id);
-    if (found == next.profiles.end()) {
-        return;
+    if (edit(next)) {
+        persist(next);
     }
-    found->favorite = !found->favorite;
-    persist(next);
+}
+
+void AppModel::favorite(const VPNProfile& profile) {
+    change([&](ProfileLibrary& next) {
+        const auto found = std::ranges::find(next.profiles, profile.id, &VPNProfile::id);
+        if (found == next.profiles.end()) {
+            return false;
+        }
+        found->favorite = !found->favorite;
+        return true;
+    });
 }
 
 void AppModel::select(const VPNProfile& profile) {
-    if (!canEdit()) {
-        return;
-    }
-    ProfileLibrary next = m_library;
-    next.selectedID = profile.id;
-    persist(next);
+    // The id is not looked up: a selection that names nothing is refused by the library check.
+    change([&](ProfileLibrary& next) {
+        next.selectedID = profile.id;
+        return true;
+    });
 }
 
 void AppModel::setAllowLocalNetwork(bool allow) {
-    if (!canEdit()) {
-        return;
-    }
-    ProfileLibrary next = m_library;
-    next.settings.allowLocalNetwork = allow;
-    persist(next);
+    change([&](ProfileLibrary& next) {
+        next.settings.allowLocalNetwork = allow;
+        return true;
+    });
 }
 
 void AppModel::setDisconnectOnSleep(bool disconnect) {
-    if (!canEdit()) {
-        return;
-    }
-    ProfileLibrary next = m_library;
-    next.settings.disconnectOnSleep = disconnect;
-    persist(next);
+    change([&](ProfileLibrary& next) {
+        next.settings.disconnectOnSleep = disconnect;
+        return true;
+    });
 }
 
 void AppModel::remove(VPNProfile profile) {

@@ -13,6 +13,7 @@
 #include <QString>
 #include <expected>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -97,6 +98,9 @@ private:
         field = std::forward<V>(value);
     }
     void start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer);
+    // The pattern of every library change: nothing unless canEdit; `edit` changes a copy and says
+    // whether there is anything to store; the copy is published only once it is stored.
+    void change(const std::function<bool(ProfileLibrary&)>& edit);
     void persist(const ProfileLibrary& next);
 
     AppPage m_page = AppPage::connection;

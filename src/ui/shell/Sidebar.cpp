@@ -23,17 +23,22 @@ TextLabel* label(const QString& text, const QFont& font, const QColor& color, QW
     return label;
 }
 
+SymbolLabel* decorativeSymbol(const QString& name, const QFont& font, QWidget* parent) {
+    auto* symbol = new SymbolLabel(name, parent);
+    symbol->setFont(font);
+    symbol->setColor(Palette::violet.color());
+    hideFromAccessibility(symbol);
+    return symbol;
+}
+
 QWidget* header(QWidget* parent) {
     auto* header = new QWidget(parent);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(26, 46, 0, 44);
     row->setSpacing(10);
 
-    auto* shield = new SymbolLabel(QStringLiteral("shield.lefthalf.filled"), header);
-    shield->setFont(Fonts::system(27, QFont::Medium));
-    shield->setColor(Palette::violet.color());
-    hideFromAccessibility(shield);
-    row->addWidget(shield, 0, Qt::AlignVCenter);
+    row->addWidget(decorativeSymbol(QStringLiteral("shield.lefthalf.filled"), Fonts::system(27, QFont::Medium), header),
+                   0, Qt::AlignVCenter);
 
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
@@ -56,11 +61,7 @@ QWidget* card(QWidget* parent) {
     auto* column = new QVBoxLayout(card);
     column->setContentsMargins(18, 18, 18, 18);
     column->setSpacing(9);
-    auto* sparkle = new SymbolLabel(QStringLiteral("sparkle"), card);
-    sparkle->setFont(Fonts::system(13));
-    sparkle->setColor(Palette::violet.color());
-    hideFromAccessibility(sparkle);
-    column->addWidget(sparkle, 0, Qt::AlignLeft);
+    column->addWidget(decorativeSymbol(QStringLiteral("sparkle"), Fonts::system(13), card), 0, Qt::AlignLeft);
     column->addWidget(
         label(QStringLiteral("Made to be yours."), Fonts::system(13, QFont::Medium), Palette::text.color(), card));
     auto* body = label(QStringLiteral("Your connection.\nA calmer corner of the internet."), Fonts::system(11),
