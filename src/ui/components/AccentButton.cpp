@@ -13,7 +13,7 @@
 
 namespace vantorel {
 
-AccentButton::AccentButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+AccentButton::AccentButton(const QString& text, QWidget* parent) : KeyboardFocus(text, parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
 }
@@ -105,7 +105,7 @@ void AccentButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool enabled = isEnabled();
     AccentButtonStyle::paintBackground(painter, rect(), enabled, isDown());
-    if (m_keyboardFocus && hasFocus()) {
+    if (showsKeyboardFocus()) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(AccentButtonStyle::labelColor(), 1.5));
         painter.setBrush(Qt::NoBrush);
@@ -134,18 +134,6 @@ void AccentButton::changeEvent(QEvent* event) {
         updateGeometry();
         placeSpinner();
     }
-}
-
-void AccentButton::focusInEvent(QFocusEvent* event) {
-    // Like the platform, show a focus ring only to someone moving through the window by keyboard.
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QPushButton::focusInEvent(event);
-}
-
-void AccentButton::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QPushButton::focusOutEvent(event);
 }
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/components/KeyboardFocus.h"
+
 #include <QMargins>
 #include <QPushButton>
 
@@ -10,7 +12,7 @@ class Spinner;
 // A push button drawn with AccentButtonStyle. Its label is an optional leading symbol (or, while
 // busy, a spinner in its place) and the text, in the widget's font. Like the style, it adds no
 // padding or size of its own: callers set the padding or a fixed size.
-class AccentButton final : public QPushButton {
+class AccentButton final : public KeyboardFocus<QPushButton> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AccentButton)
 
@@ -32,8 +34,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Geometry {
@@ -49,7 +49,6 @@ private:
     QMargins m_padding;
     int m_labelSpacing = 8;
     bool m_busy = false;
-    bool m_keyboardFocus = false;
 };
 
 } // namespace vantorel

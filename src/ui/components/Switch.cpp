@@ -8,7 +8,7 @@
 
 namespace vantorel {
 
-Switch::Switch(QWidget* parent) : QAbstractButton(parent), m_slide(new QVariantAnimation(this)) {
+Switch::Switch(QWidget* parent) : KeyboardFocus(parent), m_slide(new QVariantAnimation(this)) {
     setCheckable(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
@@ -56,7 +56,7 @@ void Switch::paintEvent(QPaintEvent*) {
     painter.setBrush(fill);
     painter.drawRoundedRect(track, radius, radius);
 
-    if (m_keyboardFocus && hasFocus()) {
+    if (showsKeyboardFocus()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Palette::violet.color(0.6), 1.5));
         painter.drawRoundedRect(track.adjusted(-0.5, -0.5, 0.5, 0.5), radius, radius);
@@ -71,17 +71,6 @@ void Switch::paintEvent(QPaintEvent*) {
     painter.drawEllipse(knobRect.translated(0, 0.75));
     painter.setBrush(Palette::text.color(1.0));
     painter.drawEllipse(knobRect);
-}
-
-void Switch::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void Switch::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }
 
 } // namespace vantorel

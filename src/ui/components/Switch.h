@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/components/KeyboardFocus.h"
+
 #include <QAbstractButton>
 
 class QVariantAnimation;
@@ -9,7 +11,7 @@ namespace vantorel {
 // An on/off switch: a capsule track, violet when on, with a round knob that slides across.
 // It is a checkable button, so Space toggles it and assistive technology reads its state; give it
 // an accessible name, since it shows no text.
-class Switch final : public QAbstractButton {
+class Switch final : public KeyboardFocus<QAbstractButton> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Switch)
 
@@ -21,13 +23,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QVariantAnimation* m_slide;
     qreal m_position = 0; // 0 off, 1 on
-    bool m_keyboardFocus = false;
 };
 
 } // namespace vantorel

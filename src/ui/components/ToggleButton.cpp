@@ -20,7 +20,7 @@ int gap(const QFont& font) {
 } // namespace
 
 ToggleButton::ToggleButton(const QString& symbol, const QString& text, QWidget* parent)
-    : QPushButton(text, parent), m_symbol(symbol) {
+    : KeyboardFocus(text, parent), m_symbol(symbol) {
     setCheckable(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::PointingHandCursor);
@@ -56,7 +56,7 @@ void ToggleButton::paintEvent(QPaintEvent*) {
     painter.setBrush(fill);
     painter.setPen(QPen(on ? Palette::violet.color(0.5) : Palette::line.color(), 1));
     painter.drawRoundedRect(area, radius, radius);
-    if (m_keyboardFocus && hasFocus()) {
+    if (showsKeyboardFocus()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Palette::violet.color(0.8), 1.5));
         painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
@@ -73,17 +73,6 @@ void ToggleButton::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(label);
     painter.drawText(QRectF(left + side + gap(font()), 0, width(), height()), Qt::AlignLeft | Qt::AlignVCenter, text());
-}
-
-void ToggleButton::focusInEvent(QFocusEvent* event) {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                      event->reason() == Qt::ShortcutFocusReason;
-    QPushButton::focusInEvent(event);
-}
-
-void ToggleButton::focusOutEvent(QFocusEvent* event) {
-    m_keyboardFocus = false;
-    QPushButton::focusOutEvent(event);
 }
 
 } // namespace vantorel

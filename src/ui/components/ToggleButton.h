@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ui/components/KeyboardFocus.h"
+
 #include <QPushButton>
 
 namespace vantorel {
 
 // A checkable push button with a symbol and a text, highlighted in violet while it is on (the
 // favourites filter). Padding 12 by 8 unless the caller sets another.
-class ToggleButton final : public QPushButton {
+class ToggleButton final : public KeyboardFocus<QPushButton> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ToggleButton)
 
@@ -20,13 +22,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString m_symbol;
     QMargins m_padding{12, 8, 12, 8};
-    bool m_keyboardFocus = false;
 };
 
 } // namespace vantorel

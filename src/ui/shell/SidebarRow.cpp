@@ -21,7 +21,7 @@ constexpr qreal cornerRadius = 10;
 
 } // namespace
 
-SidebarRow::SidebarRow(AppPage page, QWidget* parent) : QAbstractButton(parent), m_page(page) {
+SidebarRow::SidebarRow(AppPage page, QWidget* parent) : KeyboardFocus(parent), m_page(page) {
     setText(toQString(rawValue(page)));
     setObjectName(QStringLiteral("sidebarRow-") + toQString(rawValue(page)).toLower().replace(' ', '-'));
     setFocusPolicy(Qt::TabFocus);
@@ -46,16 +46,6 @@ QSize SidebarRow::sizeHint() const {
     return {horizontalPadding * 2 + symbolBox + spacing + metrics.horizontalAdvance(text()), rowHeight};
 }
 
-void SidebarRow::focusInEvent(QFocusEvent* event) {
-    m_showFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void SidebarRow::focusOutEvent(QFocusEvent* event) {
-    m_showFocus = false;
-    QAbstractButton::focusOutEvent(event);
-}
-
 void SidebarRow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -65,7 +55,7 @@ void SidebarRow::paintEvent(QPaintEvent*) {
         background.addRoundedRect(box, cornerRadius, cornerRadius);
         painter.fillPath(background, Palette::violet.color(0.10));
     }
-    if (m_showFocus && hasFocus()) {
+    if (showsKeyboardFocus()) {
         painter.setPen(QPen(Palette::violet.color(0.6), 1));
         painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
     }

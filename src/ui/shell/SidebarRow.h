@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppPage.h"
+#include "ui/components/KeyboardFocus.h"
 
 #include <QAbstractButton>
 
@@ -8,7 +9,7 @@ namespace vantorel {
 
 // One page in the sidebar: its symbol and title, highlighted (violet, semibold, tinted background
 // and a capsule at the trailing edge) while it is the current page.
-class SidebarRow final : public QAbstractButton {
+class SidebarRow final : public KeyboardFocus<QAbstractButton> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SidebarRow)
 
@@ -25,13 +26,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     AppPage m_page;
     bool m_current = false;
-    bool m_showFocus = false; // only for focus that came from the keyboard
 };
 
 } // namespace vantorel
