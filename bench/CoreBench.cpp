@@ -2,6 +2,7 @@
 #include "core/ProfileLibrary.h"
 
 #include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
 
 using namespace vantorel;
 
@@ -34,6 +35,15 @@ void decodeFullLibrary(benchmark::State& state) {
     }
 }
 BENCHMARK(decodeFullLibrary);
+
+// Baseline for the one above: the JSON parse alone, without the strict reading into records.
+void parseFullLibraryBaseline(benchmark::State& state) {
+    const std::string bytes = LibraryDocument::encode(fullLibrary());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(nlohmann::json::parse(bytes));
+    }
+}
+BENCHMARK(parseFullLibraryBaseline);
 
 void validateFullLibrary(benchmark::State& state) {
     const ProfileLibrary library = fullLibrary();
