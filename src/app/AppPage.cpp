@@ -1,33 +1,32 @@
 #include "AppPage.h"
 
 namespace vantorel {
+namespace {
 
-std::string_view rawValue(AppPage page) {
-    switch (page) {
-    case AppPage::connection:
-        return "Connection";
-    case AppPage::locations:
-        return "Locations";
-    case AppPage::preferences:
-        return "Preferences";
-    case AppPage::service:
-        return "Your service";
-    }
-    return {};
+struct PageInfo {
+    std::string_view raw;
+    std::string_view symbol;
+};
+
+// In the order of AppPage's cases.
+constexpr std::array<PageInfo, allPages.size()> pages{{
+    {"Connection", "shield.lefthalf.filled"},
+    {"Locations", "globe.americas"},
+    {"Preferences", "slider.horizontal.3"},
+    {"Your service", "person.crop.circle"},
+}};
+
+const PageInfo& info(AppPage page) {
+    return pages[static_cast<std::size_t>(page)];
 }
 
+} // namespace
+
+std::string_view rawValue(AppPage page) {
+    return info(page).raw;
+}
 std::string_view symbolName(AppPage page) {
-    switch (page) {
-    case AppPage::connection:
-        return "shield.lefthalf.filled";
-    case AppPage::locations:
-        return "globe.americas";
-    case AppPage::preferences:
-        return "slider.horizontal.3";
-    case AppPage::service:
-        return "person.crop.circle";
-    }
-    return {};
+    return info(page).symbol;
 }
 
 std::optional<AppPage> appPageFromRawValue(std::string_view raw) {
