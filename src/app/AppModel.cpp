@@ -1,5 +1,6 @@
 #include "AppModel.h"
 
+#include "app/PlatformText.h"
 #include "core/Text.h"
 #include "platform/KeychainVault.h"
 
@@ -188,8 +189,8 @@ void AppModel::remove(VPNProfile profile) {
         publish(m_library, std::move(*removed));
         // The removal is on disk already; a password left behind is reported, not undone.
         if (!m_repository->deleteCredential(profile)) {
-            publish(m_message, QString::fromUtf8(credentialLeftBehindMessage.data(),
-                                                 static_cast<qsizetype>(credentialLeftBehindMessage.size())));
+            const std::string_view text = platformText().credentialLeftBehind;
+            publish(m_message, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         }
     }
     publish(m_busy, false);

@@ -33,9 +33,6 @@ class AppModel final : public QObject {
 
 public:
     static constexpr std::string_view documentRelativePath = "Vantorel/locations-v1.json";
-    static constexpr std::string_view credentialLeftBehindMessage =
-        "The location was removed, but its Keychain password could not be deleted. You can remove its Vantorel "
-        "connection entry (Morvik or Tessan in older versions) in Keychain Access.";
 
     // The application's model: the system secret store and the per-user data folder.
     explicit AppModel(QObject* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "ui/shell/Sidebar.h"
 
+#include "app/PlatformText.h"
+#include "ui/QtText.h"
 #include "ui/components/Accessibility.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
@@ -45,10 +47,11 @@ QWidget* header(QWidget* parent) {
     auto* name = label(QStringLiteral("Vantorel"), Fonts::system(16, QFont::DemiBold), Palette::text.color(), header);
     name->setMinimumScaleFactor(0.85);
     names->addWidget(name);
-    // Two spaces between R and M: the letters are spaced by hand.
+    // The letters are spaced by hand, with two spaces between the words.
     auto* platform =
-        label(QStringLiteral("F O R  M A C"), Fonts::system(9, QFont::Bold), Palette::muted.color(), header);
-    platform->setAccessibleName(QStringLiteral("for Mac")); // not to be spelt out letter by letter
+        label(toQString(platformText().sidebarPlatform), Fonts::system(9, QFont::Bold), Palette::muted.color(), header);
+    // Not to be spelt out letter by letter.
+    platform->setAccessibleName(toQString(platformText().sidebarPlatformSpoken));
     names->addWidget(platform);
     row->addLayout(names);
     row->addStretch(1);
@@ -78,7 +81,8 @@ QWidget* footer(QWidget* parent) {
     row->setContentsMargins(26, 0, 26, 22);
     row->setSpacing(0);
     const QFont font = Fonts::system(9, QFont::Medium);
-    row->addWidget(label(QStringLiteral("MAC PREVIEW"), Fonts::tracked(font, 1.1), Palette::muted.color(), footer));
+    row->addWidget(
+        label(toQString(platformText().previewFooter), Fonts::tracked(font, 1.1), Palette::muted.color(), footer));
     row->addStretch(1);
     row->addWidget(label(QStringLiteral(VANTOREL_VERSION), font, Palette::muted.color(), footer));
     return footer;
