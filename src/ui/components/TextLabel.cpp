@@ -18,6 +18,12 @@ TextLabel::TextLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     setSizePolicy(policy);
 }
 
+TextLabel::TextLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent)
+    : TextLabel(text, parent) {
+    setFont(font);
+    setColor(color);
+}
+
 void TextLabel::setColor(const QColor& color) {
     auto colors = palette();
     colors.setColor(foregroundRole(), color);

@@ -16,6 +16,7 @@ class TextLabel : public QLabel {
 
 public:
     explicit TextLabel(const QString& text = {}, QWidget* parent = nullptr);
+    TextLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent = nullptr);
 
     void setColor(const QColor& color);
     QColor color() const;
