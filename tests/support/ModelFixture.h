@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
+#include "support/AppModelProbe.h"
 #include "support/FakeVault.h"
 #include "support/TempDir.h"
 #include "support/TestProfiles.h"
@@ -11,14 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace vantorel {
-
-// Reaches what only the system would drive: status reports from the tunnel service.
-struct AppModelProbe {
-    static void report(AppModel& model, TunnelPhase phase, std::optional<QDateTime> since = {},
-                       std::optional<Uuid> location = {}) {
-        model.m_tunnel->notify(phase, std::move(since), std::move(location));
-    }
-};
 
 namespace testing {
 

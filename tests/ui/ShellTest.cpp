@@ -1,9 +1,7 @@
-#include "support/ModelFixture.h"
+#include "support/WindowFixture.h"
 #include "ui/components/Palette.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
-#include "ui/shell/ContentView.h"
-#include "ui/shell/MainWindow.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/SidebarRow.h"
 #include "ui/shell/StatusDot.h"
@@ -20,28 +18,10 @@ using namespace vantorel::testing;
 
 namespace {
 
-// The real main window over a model on a temporary document.
-class ShellTest : public ModelFixture {
+class ShellTest : public WindowFixture {
 protected:
-    MainWindow& startWindow() {
-        AppModel& model = startModel();
-        m_window = std::make_unique<MainWindow>(model);
-        m_window->show();
-        QApplication::processEvents();
-        return *m_window;
-    }
-    ContentView& content() const { return *m_window->contentView(); }
     QString topBarText(const char* name) const { return content().findChild<TextLabel*>(name)->text(); }
     StatusDot& dot() const { return *content().findChild<StatusDot*>(); }
-    // Lets the views catch up with the model: they redraw on the next turn of the event loop.
-    static void settle() { QApplication::processEvents(); }
-
-    void TearDown() override {
-        m_window.reset();
-        settle();
-    }
-
-    std::unique_ptr<MainWindow> m_window;
 };
 
 } // namespace

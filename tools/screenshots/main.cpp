@@ -1,8 +1,11 @@
 // Renders the building blocks of the interface offscreen into PNG files, two device pixels to the
 // point, so that they can be reviewed against the intended look.
 #include "app/AppModel.h"
+#include "app/PlatformText.h"
 #include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
+#include "support/AppModelProbe.h"
+#include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
 #include "ui/components/Divider.h"
 #include "ui/components/Eyebrow.h"
@@ -22,6 +25,7 @@
 #include "ui/components/TextLabel.h"
 #include "ui/components/Theme.h"
 #include "ui/components/ToggleButton.h"
+#include "ui/pages/ConnectionView.h"
 #include "ui/shell/MainWindow.h"
 
 #include <QApplication>
@@ -32,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -192,22 +197,23 @@ std::unique_ptr<QWidget> metricCardsShot() {
     auto canvas = scene(32);
     auto* three = new QHBoxLayout;
     three->setSpacing(14);
+    const PlatformText& words = platformText();
     three->addWidget(new MetricCard(QStringLiteral("network"), QStringLiteral("PROTOCOL"), QStringLiteral("IKEv2"),
-                                    QStringLiteral("Built into macOS")));
+                                    toQString(words.protocolDetail)));
     auto* session = new MetricCard(QStringLiteral("clock"), QStringLiteral("SESSION"), QStringLiteral("—"),
                                    QStringLiteral("No active session"));
     session->setValueDesign(Fonts::Design::standard);
     three->addWidget(session);
     three->addWidget(new MetricCard(QStringLiteral("globe"), QStringLiteral("LOCATIONS"), QStringLiteral("12"),
-                                    QStringLiteral("Saved on this Mac")));
+                                    toQString(words.locationsDetail)));
     column(*canvas)->addLayout(three);
     auto* two = new QHBoxLayout;
     two->setSpacing(14);
     auto* timer = new MetricCard(QStringLiteral("clock"), QStringLiteral("SESSION"), QStringLiteral("1:02:37"),
-                                 QStringLiteral("Reported by macOS"));
+                                 toQString(words.sessionReportedBy));
     timer->setValueDesign(Fonts::Design::monospaced);
-    two->addWidget(new MetricCard(QStringLiteral("key"), QStringLiteral("CREDENTIALS"), QStringLiteral("Keychain"),
-                                  QStringLiteral("Passwords stay on this Mac")));
+    two->addWidget(new MetricCard(QStringLiteral("key"), QStringLiteral("CREDENTIALS"),
+                                  toQString(words.credentialsValue), toQString(words.credentialsDetail)));
     two->addWidget(timer);
     column(*canvas)->addLayout(two);
     return canvas;
@@ -244,7 +250,7 @@ Panel* settingsPanel(bool enabled) {
                                    QStringLiteral("printer"), first));
     rows->addWidget(new Divider);
     rows->addWidget(
-        new SettingRow(QStringLiteral("Disconnect when this Mac sleeps"),
+        new SettingRow(toQString(platformText().disconnectOnSleepTitle),
                        QStringLiteral("End your session on sleep. You’ll reconnect manually when you return."),
                        QStringLiteral("moon"), second));
     panel->setEnabled(enabled);
@@ -334,7 +340,7 @@ std::unique_ptr<QWidget> controlsShot() {
     auto* badge = new Panel;
     badge->setCapsule(true);
     badge->setFill(Palette::violet.color(0.08));
-    auto* badgeText = new TextLabel(QStringLiteral("macOS"), badge);
+    auto* badgeText = new TextLabel(toQString(platformText().connectionBadge), badge);
     badgeText->setFont(Fonts::system(11, QFont::Medium));
     badgeText->setColor(Palette::violet.color());
     badgeText->setWrapping(false);
@@ -437,8 +443,10 @@ public:
     std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
 };
 
-// The main window on a page, over a small made-up library read from a throwaway folder.
-std::unique_ptr<QWidget> windowShot(AppPage page) {
+// The main window on a page, over a small made-up library read from a throwaway folder. `state`
+// puts the model into the phase to be shown.
+std::unique_ptr<QWidget> windowShot(AppPage page,
+                                    const std::function<void(AppModel&, const ProfileLibrary&)>& state = {}) {
     ProfileLibrary library;
     const std::tuple<const char*, const char*, const char*, bool> locations[] = {
         {"London", "United Kingdom", "uk.provider.example", true},
@@ -451,20 +459,51 @@ std::unique_ptr<QWidget> windowShot(AppPage page) {
                                               server, "customer-0042", Uuid::random(), favorite});
     }
     library.selectedID = library.profiles.front().id;
+    library.settings.allowLocalNetwork = true;
     QTemporaryDir folder;
     const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
     (void)writeFileAtomically(LibraryDocument::encode(library), document);
     auto model = std::make_unique<AppModel>(std::make_unique<RefusingVault>(), document);
+    QApplication::processEvents(); // the model's first refresh
     model->setPage(page);
+    if (state) {
+        state(*model, library);
+    }
     auto window = std::make_unique<MainWindow>(*model);
     model.release()->setParent(window.get()); // destroyed after the window's own widgets
     return window;
+}
+
+QImage render(QWidget& widget) {
+    QImage image(widget.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+// `busy` holds only inside one of the model's operations, so the picture is taken from inside a
+// refresh, once the flag is set and before the phase changes.
+QImage renderWhileBusy(QWidget& window) {
+    auto* model = window.findChild<AppModel*>();
+    auto* page = window.findChild<ConnectionView*>();
+    QImage image;
+    const auto hook = QObject::connect(model, &AppModel::willChange, &window, [&] {
+        if (model->busy() && image.isNull()) {
+            page->refresh();
+            image = render(window);
+        }
+    });
+    model->refresh();
+    QObject::disconnect(hook);
+    return image;
 }
 
 struct Shot {
     const char* file;
     int width; // 0: the content's own width
     std::function<std::unique_ptr<QWidget>()> build;
+    std::function<QImage(QWidget&)> capture = render;
 };
 
 bool save(const Shot& shot, const QDir& folder) {
@@ -477,11 +516,16 @@ bool save(const Shot& shot, const QDir& folder) {
     widget->resize(width, height);
     widget->show();
     QApplication::processEvents();
+    // A window is made as tall as its page needs, so that the picture shows the whole page.
+    if (auto* scroll = widget->findChild<QScrollArea*>(QStringLiteral("pageScrollArea"))) {
+        const int hidden = scroll->widget()->heightForWidth(scroll->viewport()->width()) - scroll->viewport()->height();
+        if (hidden > 0) {
+            widget->resize(width, height + hidden);
+            QApplication::processEvents();
+        }
+    }
 
-    QImage image(widget->size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    widget->render(&image);
+    const QImage image = shot.capture(*widget);
     const auto path = folder.filePath(QString::fromLatin1(shot.file));
     if (!image.save(path)) {
         std::fprintf(stderr, "vantorel-screenshots: cannot write %s\n", qPrintable(path));
@@ -489,6 +533,17 @@ bool save(const Shot& shot, const QDir& folder) {
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+std::function<std::unique_ptr<QWidget>()> windowIn(AppPage page, TunnelPhase phase, bool sessionStarted = false) {
+    return [=] {
+        return windowShot(page, [=](AppModel& model, const ProfileLibrary& library) {
+            // A session on the first location, started an hour, two minutes and five seconds ago.
+            const std::optional<QDateTime> since =
+                sessionStarted ? std::optional(QDateTime::currentDateTimeUtc().addSecs(-3725)) : std::nullopt;
+            AppModelProbe::report(model, phase, since, library.profiles.front().id);
+        });
+    };
 }
 
 } // namespace
@@ -529,18 +584,17 @@ int main(int argc, char** argv) {
              return globeShot({600, 400});
          }},
         {"theme.png", 640, themeShot},
-        {"window-connection.png", 1140,
-         [] {
-             return windowShot(AppPage::connection);
-         }},
+        {"window-connection.png", 1140, windowIn(AppPage::connection, TunnelPhase::unavailable)},
+        {"window-connection-unknown-busy.png", 1140, windowIn(AppPage::connection, TunnelPhase::unknown),
+         renderWhileBusy},
+        {"window-connection-connected.png", 1140, windowIn(AppPage::connection, TunnelPhase::connected, true)},
+        {"window-connection-connecting.png", 1140, windowIn(AppPage::connection, TunnelPhase::connecting)},
         {"window-locations.png", 1140,
          [] {
              return windowShot(AppPage::locations);
          }},
-        {"window-preferences.png", 1140,
-         [] {
-             return windowShot(AppPage::preferences);
-         }},
+        {"window-preferences.png", 1140, windowIn(AppPage::preferences, TunnelPhase::disconnected)},
+        {"window-preferences-disabled.png", 1140, windowIn(AppPage::preferences, TunnelPhase::connected, true)},
         {"window-service.png", 1140,
          [] {
              return windowShot(AppPage::service);

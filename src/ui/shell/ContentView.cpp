@@ -8,6 +8,9 @@
 #include "ui/components/Palette.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
+#include "ui/pages/ConnectionView.h"
+#include "ui/pages/PreferencesView.h"
+#include "ui/pages/ServiceView.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/StatusDot.h"
 
@@ -106,7 +109,21 @@ QWidget* ContentView::buildDetail() {
     // Only the current page is visible, and a hidden widget takes no room, so the area is as tall
     // as the current page alone.
     for (std::size_t i = 0; i < allPages.size(); ++i) {
-        auto* page = new QWidget(pageArea);
+        QWidget* page = nullptr;
+        switch (allPages[i]) {
+        case AppPage::connection:
+            page = new ConnectionView(m_model, pageArea);
+            break;
+        case AppPage::locations:
+            page = new QWidget(pageArea);
+            break;
+        case AppPage::preferences:
+            page = new PreferencesView(m_model, pageArea);
+            break;
+        case AppPage::service:
+            page = new ServiceView(pageArea);
+            break;
+        }
         page->setObjectName(
             QString::fromLatin1(std::array{"connectionPage", "locationsPage", "preferencesPage", "servicePage"}[i]));
         page->hide();
@@ -123,6 +140,8 @@ void ContentView::refresh() {
     const AppPage current = m_model.page();
     m_sidebar->setCurrentPage(current);
     m_pageTitle->setText(toQString(rawValue(current)));
+    // The scrolling area takes focus so that the keyboard can scroll it; it is named for its page.
+    m_scroll->setAccessibleName(toQString(rawValue(current)));
     m_dot->setLit(m_model.phase() == TunnelPhase::connected);
     m_phaseTitle->setText(toQString(title(m_model.phase())));
     for (std::size_t i = 0; i < allPages.size(); ++i) {

@@ -7,7 +7,6 @@
 
 class QMessageBox;
 class QScrollArea;
-class QStackedWidget;
 
 namespace vantorel {
 
@@ -32,7 +31,7 @@ public:
     Sidebar* sidebar() const { return m_sidebar; }
     QMessageBox* alert() const { return m_alert; }
     AddLocationSheet* sheet() const { return m_sheet; }
-    // The page widget shown for `page`; later pages replace the empty placeholders.
+    // The page widget shown for `page` (Locations is still an empty placeholder).
     QWidget* pageWidget(AppPage page) const { return m_pages[static_cast<std::size_t>(page)]; }
 
 protected:
@@ -50,7 +49,6 @@ private:
     StatusDot* m_dot = nullptr;
     TextLabel* m_phaseTitle = nullptr;
     QScrollArea* m_scroll = nullptr;
-    QStackedWidget* m_stack = nullptr;
     std::array<QWidget*, allPages.size()> m_pages{};
     QMessageBox* m_alert = nullptr;
     AddLocationSheet* m_sheet = nullptr;

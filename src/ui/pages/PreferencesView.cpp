@@ -1,0 +1,106 @@
+#include "ui/pages/PreferencesView.h"
+
+#include "app/AppModel.h"
+#include "app/PlatformText.h"
+#include "ui/ModelWatcher.h"
+#include "ui/QtText.h"
+#include "ui/components/Divider.h"
+#include "ui/components/Eyebrow.h"
+#include "ui/components/MetricCard.h"
+#include "ui/components/Notice.h"
+#include "ui/components/PageHeading.h"
+#include "ui/components/Panel.h"
+#include "ui/components/SettingRow.h"
+#include "ui/components/Switch.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+PreferencesView::PreferencesView(AppModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
+    const PlatformText& words = platformText();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(26);
+    column->addWidget(new PageHeading(QStringLiteral("MAKE YOURSELF AT HOME"),
+                                      QStringLiteral("Your connection, your way."),
+                                      QStringLiteral("These preferences apply to your next connection."), this));
+    column->addWidget(buildSettings());
+
+    m_activeNotice = new Notice(QStringLiteral("info.circle"),
+                                QStringLiteral("Disconnect your current session to change preferences."), this);
+    m_activeNotice->setObjectName(QStringLiteral("disconnectNotice"));
+    column->addWidget(m_activeNotice);
+
+    column->addWidget(new Eyebrow(QStringLiteral("BUILT IN"), this));
+    auto* cards = new QHBoxLayout;
+    cards->setSpacing(14);
+    cards->addWidget(new MetricCard(QStringLiteral("key"), QStringLiteral("CREDENTIALS"),
+                                    toQString(words.credentialsValue), toQString(words.credentialsDetail), this),
+                     1, Qt::AlignVCenter);
+    cards->addWidget(new MetricCard(QStringLiteral("network"), QStringLiteral("TUNNEL ENGINE"),
+                                    toQString(words.tunnelEngineValue), toQString(words.tunnelEngineDetail), this),
+                     1, Qt::AlignVCenter);
+    column->addLayout(cards);
+    column->addWidget(new Notice(QStringLiteral("hand.raised"),
+                                 QStringLiteral("No analytics or browsing history collection is implemented in this "
+                                                "app. Your VPN provider\u2019s separate privacy policy still applies."),
+                                 this));
+    column->addWidget(new Notice(
+        QStringLiteral("info.circle"),
+        QStringLiteral("Kill switch, automatic reconnection and split tunneling are not available in this version."),
+        this));
+
+    new ModelWatcher(
+        model, [this] { refresh(); }, this);
+    refresh();
+}
+
+Panel* PreferencesView::buildSettings() {
+    m_settings = new Panel(this);
+    m_settings->setObjectName(QStringLiteral("settingsPanel"));
+    m_settings->setCornerRadius(14);
+    auto* rows = new QVBoxLayout(m_settings);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+
+    // The rows' titles stand in for the switches' own labels, which only assistive technology hears.
+    m_allowLocalNetwork = new Switch(m_settings);
+    m_allowLocalNetwork->setObjectName(QStringLiteral("allowLocalNetworkSwitch"));
+    m_allowLocalNetwork->setAccessibleName(QStringLiteral("Allow local network access"));
+    m_disconnectOnSleep = new Switch(m_settings);
+    m_disconnectOnSleep->setObjectName(QStringLiteral("disconnectOnSleepSwitch"));
+    m_disconnectOnSleep->setAccessibleName(QStringLiteral("Disconnect on sleep"));
+
+    // The model stores the change before it returns; showing its library right away puts a switch
+    // back if the store was refused, or if the model was not taking edits at that moment.
+    connect(m_allowLocalNetwork, &Switch::clicked, this, [this](bool on) {
+        m_model.setAllowLocalNetwork(on);
+        m_allowLocalNetwork->setChecked(m_model.library().settings.allowLocalNetwork);
+    });
+    connect(m_disconnectOnSleep, &Switch::clicked, this, [this](bool on) {
+        m_model.setDisconnectOnSleep(on);
+        m_disconnectOnSleep->setChecked(m_model.library().settings.disconnectOnSleep);
+    });
+
+    rows->addWidget(new SettingRow(QStringLiteral("Allow local network access"),
+                                   QStringLiteral("Keep printers and other nearby devices reachable outside the VPN."),
+                                   QStringLiteral("printer"), m_allowLocalNetwork, m_settings));
+    rows->addWidget(new Divider(Qt::Horizontal, m_settings));
+    rows->addWidget(
+        new SettingRow(toQString(platformText().disconnectOnSleepTitle),
+                       QStringLiteral("End your session on sleep. You\u2019ll reconnect manually when you return."),
+                       QStringLiteral("moon"), m_disconnectOnSleep, m_settings));
+    return m_settings;
+}
+
+void PreferencesView::refresh() {
+    const VPNSettings& settings = m_model.library().settings;
+    m_allowLocalNetwork->setChecked(settings.allowLocalNetwork);
+    m_disconnectOnSleep->setChecked(settings.disconnectOnSleep);
+    m_settings->setEnabled(m_model.canEdit());
+    m_activeNotice->setVisible(isActive(m_model.phase()));
+}
+
+} // namespace vantorel

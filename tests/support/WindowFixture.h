@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/ModelFixture.h"
+#include "ui/shell/ContentView.h"
+#include "ui/shell/MainWindow.h"
+
+#include <QApplication>
+
+namespace vantorel::testing {
+
+// The real main window, shown, over a model on a temporary document.
+class WindowFixture : public ModelFixture {
+protected:
+    MainWindow& startWindow() {
+        AppModel& model = startModel();
+        m_window = std::make_unique<MainWindow>(model);
+        m_window->show();
+        QApplication::processEvents();
+        return *m_window;
+    }
+    ContentView& content() const { return *m_window->contentView(); }
+    // Lets the views catch up with the model: they redraw on the next turn of the event loop.
+    static void settle() { QApplication::processEvents(); }
+
+    void TearDown() override {
+        m_window.reset();
+        settle();
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace vantorel::testing

@@ -1,0 +1,246 @@
+#include "ui/pages/ConnectionView.h"
+
+#include "app/PlatformText.h"
+#include "support/WindowFixture.h"
+#include "ui/QtText.h"
+#include "ui/components/AccentButton.h"
+#include "ui/components/IconLabel.h"
+#include "ui/components/MetricCard.h"
+#include "ui/components/Palette.h"
+#include "ui/components/Spinner.h"
+#include "ui/components/SymbolLabel.h"
+#include "ui/components/TextButton.h"
+#include "ui/components/TextLabel.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+// What the Connection page shows, read off its widgets.
+struct Shown {
+    QString label, symbol;
+    QColor symbolColor;
+    QString title, detail, caption, buttonSymbol;
+    bool spinner = false;
+    bool enabled = false;
+    QString session, sessionDetail, location, locationDetail;
+};
+
+class ConnectionViewTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        m_library.profiles = {sampleProfile("London"), sampleProfile("Oslo")};
+        m_library.profiles[1].country = "Norway";
+        m_library.selectedID = m_library.profiles[0].id;
+        writeDocument(m_library);
+        startWindow();
+    }
+    ConnectionView& page() const { return *content().findChild<ConnectionView*>(); }
+    template <typename T> T& part(const char* name) const { return *page().findChild<T*>(name); }
+    QTimer& sessionTimer() const { return part<QTimer>("sessionTimer"); }
+
+    Shown shown() const {
+        auto& button = part<AccentButton>("primaryButton");
+        auto* spinner = button.findChild<Spinner*>();
+        return {part<IconLabel>("statusLabel").text(),
+                part<SymbolLabel>("statusSymbol").symbol(),
+                part<SymbolLabel>("statusSymbol").color(),
+                part<TextLabel>("statusTitle").text(),
+                part<TextLabel>("statusDetail").text(),
+                button.text(),
+                button.isBusy() ? QString() : button.symbol(),
+                spinner != nullptr && spinner->isVisibleTo(&button),
+                button.isEnabled(),
+                part<MetricCard>("sessionTile").value(),
+                part<MetricCard>("sessionTile").detail(),
+                part<TextLabel>("locationName").text(),
+                part<TextLabel>("locationDetail").text()};
+    }
+
+    // `busy` holds only inside one of the model's operations: look from inside a refresh, after
+    // the flag is set and before the tunnel's answer changes the phase.
+    Shown shownWhileBusy() {
+        std::optional<Shown> seen;
+        const auto hook = QObject::connect(m_model.get(), &AppModel::willChange, m_window.get(), [&] {
+            if (m_model->busy() && !seen) {
+                page().refresh();
+                seen = shown();
+            }
+        });
+        m_model->refresh();
+        QObject::disconnect(hook);
+        return seen.value_or(Shown{});
+    }
+
+    ProfileLibrary m_library;
+};
+
+} // namespace
+
+TEST_F(ConnectionViewTest, FollowsThePhase) {
+    const PlatformText& words = platformText();
+    const auto violet = Palette::violet.color();
+    const auto lime = Palette::lime.color();
+    const QString status = "CONNECTION STATUS";
+    const QString shield = "shield.lefthalf.filled";
+    const QString setUp = "Set up your service";
+    struct Row {
+        TunnelPhase phase;
+        QString label, symbol;
+        QColor color;
+        QString detail, caption, buttonSymbol;
+        bool enabled;
+        QString sessionDetail;
+    };
+    const Row rows[] = {
+        {TunnelPhase::unavailable, status, shield, violet,
+         "Your app is ready to explore.\nActivate a VPN service to start connecting.", setUp, "arrow.right", true,
+         "No active session"},
+        {TunnelPhase::disconnected, status, shield, violet, "Your traffic is not using Vantorel.", setUp, "arrow.right",
+         true, "No active session"},
+        {TunnelPhase::connecting, status, shield, violet, toQString(words.connectingDetail), "Disconnect", "power",
+         true, "No active session"},
+        // Connected without a start time: no timer, but the session is already the system's.
+        {TunnelPhase::connected, "CONNECTION ACTIVE", "checkmark.shield.fill", lime, toQString(words.connectedDetail),
+         "Disconnect", "power", true, toQString(words.sessionReportedBy)},
+        {TunnelPhase::reconnecting, status, shield, violet,
+         "The connection is recovering. Protection is not confirmed.", "Disconnect", "power", true,
+         "No active session"},
+        {TunnelPhase::disconnecting, status, shield, violet, toQString(words.disconnectingDetail), "Disconnect",
+         "power", false, "No active session"},
+        {TunnelPhase::unknown, status, shield, violet, "Refresh the connection status before continuing.",
+         "Refresh status", "arrow.right", true, "No active session"},
+    };
+    // Built once: every change after this is made in place.
+    const auto* const title = &part<TextLabel>("statusTitle");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(rawValue(row.phase));
+        AppModelProbe::report(*m_model, row.phase);
+        settle();
+        const Shown idle = shown();
+        EXPECT_EQ(idle.label, row.label);
+        EXPECT_EQ(idle.symbol, row.symbol);
+        EXPECT_EQ(idle.symbolColor, row.color);
+        EXPECT_EQ(idle.title, toQString(vantorel::title(row.phase)));
+        EXPECT_EQ(idle.detail, row.detail);
+        EXPECT_EQ(idle.caption, row.caption);
+        EXPECT_EQ(idle.buttonSymbol, row.buttonSymbol);
+        EXPECT_FALSE(idle.spinner);
+        EXPECT_EQ(idle.enabled, row.enabled);
+        EXPECT_EQ(idle.session, "\u2014");
+        EXPECT_EQ(idle.sessionDetail, row.sessionDetail);
+
+        // Busy: the spinner stands in for the symbol and the button cannot be pressed.
+        const Shown busy = shownWhileBusy();
+        EXPECT_EQ(busy.caption, row.caption);
+        EXPECT_TRUE(busy.spinner);
+        EXPECT_TRUE(busy.buttonSymbol.isEmpty());
+        EXPECT_FALSE(busy.enabled);
+    }
+    EXPECT_EQ(&part<TextLabel>("statusTitle"), title);
+}
+
+TEST_F(ConnectionViewTest, BottomRowNamesTheActiveLocationElseTheSelection) {
+    const VPNProfile& oslo = m_library.profiles[1];
+    auto lines = [&] {
+        settle();
+        const Shown now = shown();
+        return std::pair(now.location, now.locationDetail);
+    };
+    using Lines = std::pair<QString, QString>;
+    // Not active: the selection, even when the tunnel names another location.
+    AppModelProbe::report(*m_model, TunnelPhase::disconnected, std::nullopt, oslo.id);
+    EXPECT_EQ(lines(), Lines("London", "United Kingdom"));
+    // Active: the tunnel's location, never the selection.
+    AppModelProbe::report(*m_model, TunnelPhase::connecting, std::nullopt, oslo.id);
+    EXPECT_EQ(lines(), Lines("Oslo", "Norway"));
+    AppModelProbe::report(*m_model, TunnelPhase::connected, std::nullopt, Uuid::random());
+    EXPECT_EQ(lines(), Lines("Current VPN session", toQString(platformText().sessionManagedBy)));
+    AppModelProbe::report(*m_model, TunnelPhase::connected);
+    EXPECT_EQ(lines(), Lines("Current VPN session", toQString(platformText().sessionManagedBy)));
+
+    // Nothing selected, and the count follows the library.
+    AppModelProbe::report(*m_model, TunnelPhase::unavailable);
+    m_model->remove(m_library.profiles[0]);
+    m_model->remove(m_library.profiles[1]);
+    EXPECT_EQ(lines(), Lines("Choose your first location", "Add a location from your VPN service"));
+    EXPECT_EQ(part<MetricCard>("locationsTile").value(), "0");
+}
+
+TEST_F(ConnectionViewTest, ButtonsLeadWhereThePhaseSays) {
+    auto& primary = part<AccentButton>("primaryButton");
+    QTest::mouseClick(&primary, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(m_model->page(), AppPage::service);
+    EXPECT_TRUE(content().pageWidget(AppPage::service)->isVisible());
+    EXPECT_FALSE(page().isVisible());
+
+    m_model->setPage(AppPage::connection);
+    AppModelProbe::report(*m_model, TunnelPhase::unknown);
+    settle();
+    QTest::mouseClick(&primary, Qt::LeftButton);
+    EXPECT_EQ(m_model->phase(), TunnelPhase::unknown) << "the refresh runs on a later turn";
+    settle();
+    EXPECT_EQ(m_model->phase(), TunnelPhase::unavailable);
+    EXPECT_EQ(m_model->page(), AppPage::connection);
+
+    // "Disconnect" changes nothing: no operation ends a connection.
+    AppModelProbe::report(*m_model, TunnelPhase::connected, std::nullopt, m_library.profiles[0].id);
+    settle();
+    QTest::mouseClick(&primary, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(m_model->phase(), TunnelPhase::connected);
+    EXPECT_EQ(m_model->page(), AppPage::connection);
+
+    QTest::mouseClick(&part<TextButton>("manageLocationsButton"), Qt::LeftButton);
+    EXPECT_EQ(m_model->page(), AppPage::locations);
+}
+
+TEST_F(ConnectionViewTest, SessionTimerRunsOnlyWhileATimeIsShownAndSeen) {
+    EXPECT_FALSE(sessionTimer().isActive()) << "nothing may wake the idle app";
+
+    // Started 3,725.3 s ago: "1:02:05" for the next 0.7 s.
+    const auto since = QDateTime::currentDateTimeUtc().addMSecs(-3'725'300);
+    AppModelProbe::report(*m_model, TunnelPhase::connected, since, m_library.profiles[0].id);
+    settle();
+    EXPECT_EQ(shown().session, "1:02:05");
+    EXPECT_TRUE(sessionTimer().isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(shown().session, QString("1:02:06"), 2000);
+    EXPECT_TRUE(sessionTimer().isActive()) << "the timer re-arms itself after each tick";
+
+    m_model->setPage(AppPage::preferences);
+    settle();
+    EXPECT_FALSE(sessionTimer().isActive()) << "hidden page";
+    m_model->setPage(AppPage::connection);
+    settle();
+    EXPECT_TRUE(sessionTimer().isActive());
+    m_window->showMinimized();
+    settle();
+    EXPECT_FALSE(sessionTimer().isActive()) << "minimised window";
+    m_window->showNormal();
+    settle();
+    EXPECT_TRUE(sessionTimer().isActive());
+    m_window->hide();
+    EXPECT_FALSE(sessionTimer().isActive()) << "window closed to the tray";
+    m_window->show();
+    settle();
+
+    AppModelProbe::report(*m_model, TunnelPhase::unavailable);
+    settle();
+    EXPECT_EQ(shown().session, "\u2014");
+    EXPECT_FALSE(sessionTimer().isActive());
+}
+
+TEST(ConnectionView, ElapsedText) {
+    const std::pair<qint64, const char*> rows[] = {
+        {-5, "0:00"},    {0, "0:00"},       {59, "0:59"},      {60, "1:00"},
+        {3599, "59:59"}, {3600, "1:00:00"}, {3725, "1:02:05"}, {90061, "25:01:01"},
+    };
+    for (const auto& [seconds, text] : rows) {
+        EXPECT_EQ(ConnectionView::elapsedText(seconds), text) << seconds;
+    }
+}

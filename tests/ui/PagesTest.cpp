@@ -1,0 +1,214 @@
+#include "app/PlatformText.h"
+#include "core/LibraryDocument.h"
+#include "support/WindowFixture.h"
+#include "ui/components/Notice.h"
+#include "ui/components/Panel.h"
+#include "ui/components/Switch.h"
+#include "ui/components/SymbolButton.h"
+#include "ui/components/TextLabel.h"
+#include "ui/pages/ServiceView.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QDesktopServices>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+using namespace vantorel;
+using namespace vantorel::testing;
+
+namespace {
+
+// Stands in for the default browser.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+// Words that are false on a system other than the one the design was first written for.
+const QRegularExpression otherPlatform(QStringLiteral("\\b(Mac|macOS|Apple|Keychain)\\b"));
+
+class PagesTest : public WindowFixture {
+protected:
+    QWidget& page(AppPage which) const { return *content().pageWidget(which); }
+    Switch& toggle(const char* name) const { return *page(AppPage::preferences).findChild<Switch*>(name); }
+    bool storedAllowLocalNetwork() const {
+        return LibraryDocument::decode(readFile(document())).value().settings.allowLocalNetwork;
+    }
+};
+
+} // namespace
+
+TEST_F(PagesTest, PreferenceSwitchesStoreThroughTheModel) {
+    writeDocument(ProfileLibrary{});
+    startWindow();
+    m_model->setPage(AppPage::preferences);
+    settle();
+    Switch& allow = toggle("allowLocalNetworkSwitch");
+    EXPECT_EQ(allow.accessibleName(), "Allow local network access");
+    EXPECT_EQ(toggle("disconnectOnSleepSwitch").accessibleName(), "Disconnect on sleep");
+    EXPECT_FALSE(allow.isChecked());
+
+    QTest::mouseClick(&allow, Qt::LeftButton);
+    EXPECT_TRUE(allow.isChecked());
+    EXPECT_TRUE(storedAllowLocalNetwork());
+    QTest::mouseClick(&toggle("disconnectOnSleepSwitch"), Qt::LeftButton);
+    EXPECT_TRUE(LibraryDocument::decode(readFile(document())).value().settings.disconnectOnSleep);
+
+    // A flip that cannot be stored springs back, and the user is told why.
+    m_failWrites = true;
+    QTest::mouseClick(&allow, Qt::LeftButton);
+    EXPECT_TRUE(allow.isChecked());
+    settle();
+    EXPECT_TRUE(allow.isChecked());
+    EXPECT_TRUE(storedAllowLocalNetwork());
+    EXPECT_EQ(m_model->message(), QString::fromUtf8(VPNFailure::storageUnavailable().description()));
+}
+
+TEST_F(PagesTest, PreferencesLockWhileEditingIsRefused) {
+    startWindow();
+    auto& panel = *page(AppPage::preferences).findChild<Panel*>("settingsPanel");
+    auto& notice = *page(AppPage::preferences).findChild<Notice*>("disconnectNotice");
+    m_model->setPage(AppPage::preferences);
+    for (const TunnelPhase phase :
+         {TunnelPhase::unavailable, TunnelPhase::disconnected, TunnelPhase::connecting, TunnelPhase::connected,
+          TunnelPhase::reconnecting, TunnelPhase::disconnecting, TunnelPhase::unknown}) {
+        SCOPED_TRACE(rawValue(phase));
+        AppModelProbe::report(*m_model, phase);
+        settle();
+        EXPECT_EQ(panel.isEnabled(), m_model->canEdit());
+        EXPECT_EQ(panel.isEnabled(), phase == TunnelPhase::unavailable || phase == TunnelPhase::disconnected);
+        EXPECT_EQ(notice.isVisible(), isActive(phase));
+    }
+    // A locked switch ignores the user.
+    Switch& allow = toggle("allowLocalNetworkSwitch");
+    QTest::mouseClick(&allow, Qt::LeftButton);
+    QTest::keyClick(&allow, Qt::Key_Space);
+    EXPECT_FALSE(allow.isChecked());
+    EXPECT_FALSE(m_model->library().settings.allowLocalNetwork);
+}
+
+TEST(ServiceView, LinksOpenThePartnersPages) {
+    UrlCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    ServiceView view;
+    view.resize(400, view.heightForWidth(400));
+    view.show();
+    QApplication::processEvents();
+
+    const QStringList names{"WLVPN", "PureWL", "VPNresellers"};
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        auto* row = view.findChild<Panel*>("partner-" + name);
+        ASSERT_NE(row, nullptr);
+        auto* link = row->findChild<SymbolButton*>("link");
+        EXPECT_EQ(link->accessibleName(), "Read " + name + " integration details");
+        QTest::mouseClick(link, Qt::LeftButton);
+
+        // In a narrow window the detail wraps beside the link and never runs under it.
+        auto* detail = row->findChild<TextLabel*>("detail");
+        EXPECT_GT(detail->lineCount(detail->width()), 1);
+        EXPECT_FALSE(detail->geometry().intersects(link->geometry()));
+        EXPECT_EQ(row->width() - link->geometry().right() - 1, 22);
+    }
+    ASSERT_EQ(browser.opened.size(), 3);
+    for (const QUrl& url : browser.opened) {
+        EXPECT_EQ(url.scheme(), "https");
+        EXPECT_EQ(browser.opened.count(url), 1) << "each partner has its own page";
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+TEST(PlatformText, EveryTextIsWrittenForItsPlatform) {
+    for (const std::string_view text : linuxText.all()) {
+        EXPECT_FALSE(text.empty());
+        EXPECT_FALSE(QString::fromUtf8(text.data(), qsizetype(text.size())).contains(otherPlatform)) << text;
+    }
+    for (const std::string_view text : macOSText.all()) {
+        EXPECT_FALSE(text.empty());
+    }
+}
+
+// What the screen and a screen reader say on this build: nothing that is only true on a Mac.
+// The partner rows describe the partners' own products and are left out.
+TEST_F(PagesTest, NoScreenNamesAnotherPlatform) {
+    if (&platformText() != &linuxText) {
+        GTEST_SKIP() << "built for macOS";
+    }
+    ProfileLibrary library;
+    library.profiles = {sampleProfile()};
+    writeDocument(library);
+    startWindow();
+    for (const TunnelPhase phase :
+         {TunnelPhase::unavailable, TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::disconnecting}) {
+        AppModelProbe::report(*m_model, phase, QDateTime::currentDateTimeUtc(), Uuid::random());
+        settle();
+        for (QWidget* widget : m_window->findChildren<QWidget*>()) {
+            if (widget->objectName().startsWith("partner-") ||
+                widget->parentWidget()->objectName().startsWith("partner-")) {
+                continue;
+            }
+            QStringList said{widget->accessibleName(), widget->toolTip()};
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                said << label->text();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                said << button->text();
+            }
+            for (const QString& text : said) {
+                EXPECT_FALSE(text.contains(otherPlatform)) << text.toStdString();
+            }
+        }
+    }
+}
+
+// Tab reaches every control of each page, and each is announced with its name.
+TEST_F(PagesTest, EveryControlIsReachedWithTabAndNamed) {
+    startWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    const std::pair<AppPage, QStringList> pages[] = {
+        {AppPage::connection, {"Set up your service", "Manage locations"}},
+        {AppPage::preferences, {"Allow local network access", "Disconnect on sleep"}},
+        {AppPage::service,
+         {"Read WLVPN integration details", "Read PureWL integration details",
+          "Read VPNresellers integration details"}},
+    };
+    for (const auto& [which, controls] : pages) {
+        SCOPED_TRACE(rawValue(which));
+        m_model->setPage(which);
+        settle();
+        QStringList reached;
+        QList<QWidget*> visited;
+        for (int presses = 0; presses < 20; ++presses) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(focus);
+            ASSERT_NE(spoken, nullptr);
+            const QString name = spoken->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty()) << focus->metaObject()->className();
+            if (visited.contains(focus)) {
+                break;
+            }
+            visited << focus;
+            reached << name;
+            if (qobject_cast<Switch*>(focus) != nullptr) {
+                EXPECT_TRUE(spoken->state().checkable) << "a switch is announced with its state";
+            }
+        }
+        for (const QString& control : controls) {
+            EXPECT_TRUE(reached.contains(control))
+                << control.toStdString() << " not in " << reached.join(", ").toStdString();
+        }
+        EXPECT_TRUE(reached.contains("Your service")) << "the sidebar is on the way";
+    }
+}
+
+#include "PagesTest.moc"
