@@ -73,15 +73,21 @@ Panel* PreferencesView::buildSettings() {
     m_disconnectOnSleep->setObjectName(QStringLiteral("disconnectOnSleepSwitch"));
     m_disconnectOnSleep->setAccessibleName(QStringLiteral("Disconnect on sleep"));
 
-    // The model stores the change before it returns; showing its library right away puts a switch
+    // `toggled`, not `clicked`: assistive technology toggles a switch without clicking it. A value
+    // equal to the stored one is the model's own, shown by refresh(), and there is nothing to store.
+    // The model stores a change before it returns; showing its library right away puts the switch
     // back if the store was refused, or if the model was not taking edits at that moment.
-    connect(m_allowLocalNetwork, &Switch::clicked, this, [this](bool on) {
-        m_model.setAllowLocalNetwork(on);
-        m_allowLocalNetwork->setChecked(m_model.library().settings.allowLocalNetwork);
+    connect(m_allowLocalNetwork, &Switch::toggled, this, [this](bool on) {
+        if (on != m_model.library().settings.allowLocalNetwork) {
+            m_model.setAllowLocalNetwork(on);
+            m_allowLocalNetwork->setChecked(m_model.library().settings.allowLocalNetwork);
+        }
     });
-    connect(m_disconnectOnSleep, &Switch::clicked, this, [this](bool on) {
-        m_model.setDisconnectOnSleep(on);
-        m_disconnectOnSleep->setChecked(m_model.library().settings.disconnectOnSleep);
+    connect(m_disconnectOnSleep, &Switch::toggled, this, [this](bool on) {
+        if (on != m_model.library().settings.disconnectOnSleep) {
+            m_model.setDisconnectOnSleep(on);
+            m_disconnectOnSleep->setChecked(m_model.library().settings.disconnectOnSleep);
+        }
     });
 
     rows->addWidget(new SettingRow(QStringLiteral("Allow local network access"),
