@@ -92,21 +92,6 @@ TEST(AccentButtonStyle, OnlyTheFillOpacityFollowsTheState) {
     }
 }
 
-TEST(AccentButton, BusyShowsASpinnerInPlaceOfTheSymbol) {
-    QWidget window;
-    auto* button = new AccentButton(QStringLiteral("Refresh status"), &window);
-    button->setSymbol(QStringLiteral("arrow.right"));
-    button->setFixedSize(216, 45);
-    window.show();
-    button->setBusy(true);
-    auto* spinner = button->findChild<Spinner*>(QStringLiteral("spinner"));
-    ASSERT_NE(spinner, nullptr);
-    EXPECT_TRUE(spinner->isVisible());
-    EXPECT_TRUE(button->rect().contains(spinner->geometry()));
-    button->setBusy(false);
-    EXPECT_FALSE(spinner->isVisible());
-}
-
 TEST(Spinner, AnimatesOnlyWhileVisible) {
     QWidget window;
     auto* spinner = new Spinner(&window);

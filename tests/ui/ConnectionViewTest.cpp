@@ -83,65 +83,46 @@ protected:
 
 TEST_F(ConnectionViewTest, FollowsThePhase) {
     const PlatformText& words = platformText();
-    const auto violet = Palette::violet.color();
-    const auto lime = Palette::lime.color();
-    const QString status = "CONNECTION STATUS";
-    const QString shield = "shield.lefthalf.filled";
-    const QString setUp = "Set up your service";
-    struct Row {
-        TunnelPhase phase;
-        QString label, symbol;
-        QColor color;
-        QString detail, caption, buttonSymbol;
-        bool enabled;
-        QString sessionDetail;
-    };
-    const Row rows[] = {
-        {TunnelPhase::unavailable, status, shield, violet,
-         "Your app is ready to explore.\nActivate a VPN service to start connecting.", setUp, "arrow.right", true,
-         "No active session"},
-        {TunnelPhase::disconnected, status, shield, violet, "Your traffic is not using Vantorel.", setUp, "arrow.right",
-         true, "No active session"},
-        {TunnelPhase::connecting, status, shield, violet, toQString(words.connectingDetail), "Disconnect", "power",
-         true, "No active session"},
-        // Connected without a start time: no timer, but the session is already the system's.
-        {TunnelPhase::connected, "CONNECTION ACTIVE", "checkmark.shield.fill", lime, toQString(words.connectedDetail),
-         "Disconnect", "power", true, toQString(words.sessionReportedBy)},
-        {TunnelPhase::reconnecting, status, shield, violet,
-         "The connection is recovering. Protection is not confirmed.", "Disconnect", "power", true,
-         "No active session"},
-        {TunnelPhase::disconnecting, status, shield, violet, toQString(words.disconnectingDetail), "Disconnect",
-         "power", false, "No active session"},
-        {TunnelPhase::unknown, status, shield, violet, "Refresh the connection status before continuing.",
-         "Refresh status", "arrow.right", true, "No active session"},
+    const std::tuple<TunnelPhase, QString, QString> rows[] = {
+        {TunnelPhase::unavailable, "Your app is ready to explore.\nActivate a VPN service to start connecting.",
+         "Set up your service"},
+        {TunnelPhase::disconnected, "Your traffic is not using Vantorel.", "Set up your service"},
+        {TunnelPhase::connecting, toQString(words.connectingDetail), "Disconnect"},
+        {TunnelPhase::connected, toQString(words.connectedDetail), "Disconnect"},
+        {TunnelPhase::reconnecting, "The connection is recovering. Protection is not confirmed.", "Disconnect"},
+        {TunnelPhase::disconnecting, toQString(words.disconnectingDetail), "Disconnect"},
+        {TunnelPhase::unknown, "Refresh the connection status before continuing.", "Refresh status"},
     };
     // Built once: every change after this is made in place.
-    const auto* const title = &part<TextLabel>("statusTitle");
-    for (const Row& row : rows) {
-        SCOPED_TRACE(rawValue(row.phase));
-        AppModelProbe::report(*m_model, row.phase);
+    const auto* const titleLabel = &part<TextLabel>("statusTitle");
+    for (const auto& [phase, detail, caption] : rows) {
+        SCOPED_TRACE(rawValue(phase));
+        // Only a confirmed connection turns the badge lime; "connecting" already offers "Disconnect".
+        const bool connected = phase == TunnelPhase::connected;
+        AppModelProbe::report(*m_model, phase);
         settle();
         const Shown idle = shown();
-        EXPECT_EQ(idle.label, row.label);
-        EXPECT_EQ(idle.symbol, row.symbol);
-        EXPECT_EQ(idle.symbolColor, row.color);
-        EXPECT_EQ(idle.title, toQString(vantorel::title(row.phase)));
-        EXPECT_EQ(idle.detail, row.detail);
-        EXPECT_EQ(idle.caption, row.caption);
-        EXPECT_EQ(idle.buttonSymbol, row.buttonSymbol);
+        EXPECT_EQ(idle.label, connected ? "CONNECTION ACTIVE" : "CONNECTION STATUS");
+        EXPECT_EQ(idle.symbol, connected ? "checkmark.shield.fill" : "shield.lefthalf.filled");
+        EXPECT_EQ(idle.symbolColor, (connected ? Palette::lime : Palette::violet).color());
+        EXPECT_EQ(idle.title, toQString(title(phase)));
+        EXPECT_EQ(idle.detail, detail);
+        EXPECT_EQ(idle.caption, caption);
+        EXPECT_EQ(idle.buttonSymbol, caption == "Disconnect" ? "power" : "arrow.right");
         EXPECT_FALSE(idle.spinner);
-        EXPECT_EQ(idle.enabled, row.enabled);
+        EXPECT_EQ(idle.enabled, phase != TunnelPhase::disconnecting);
+        // Connected without a start time: no timer, but the session is already the system's.
         EXPECT_EQ(idle.session, "\u2014");
-        EXPECT_EQ(idle.sessionDetail, row.sessionDetail);
+        EXPECT_EQ(idle.sessionDetail, connected ? toQString(words.sessionReportedBy) : "No active session");
 
         // Busy: the spinner stands in for the symbol and the button cannot be pressed.
         const Shown busy = shownWhileBusy();
-        EXPECT_EQ(busy.caption, row.caption);
+        EXPECT_EQ(busy.caption, caption);
         EXPECT_TRUE(busy.spinner);
         EXPECT_TRUE(busy.buttonSymbol.isEmpty());
         EXPECT_FALSE(busy.enabled);
     }
-    EXPECT_EQ(&part<TextLabel>("statusTitle"), title);
+    EXPECT_EQ(&part<TextLabel>("statusTitle"), titleLabel);
 }
 
 TEST_F(ConnectionViewTest, BottomRowNamesTheActiveLocationElseTheSelection) {

@@ -5,6 +5,8 @@
 #include "ui/components/Panel.h"
 #include "ui/components/Switch.h"
 #include "ui/components/SymbolButton.h"
+#include "ui/components/SymbolLabel.h"
+#include "ui/components/Symbols.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/ServiceView.h"
 
@@ -140,9 +142,9 @@ TEST(PlatformText, EveryTextIsWrittenForItsPlatform) {
     }
 }
 
-// What the screen and a screen reader say on this build: nothing that is only true on a Mac.
-// The partner rows describe the partners' own products and are left out.
-TEST_F(PagesTest, NoScreenNamesAnotherPlatform) {
+// What the screen and a screen reader say on this build: nothing that is only true on a Mac (the
+// partner rows describe the partners' own products and are left out), and no symbol without a drawing.
+TEST_F(PagesTest, EveryScreenSpeaksForThisPlatform) {
     if (&platformText() != &linuxText) {
         GTEST_SKIP() << "built for macOS";
     }
@@ -158,6 +160,9 @@ TEST_F(PagesTest, NoScreenNamesAnotherPlatform) {
             if (widget->objectName().startsWith("partner-") ||
                 widget->parentWidget()->objectName().startsWith("partner-")) {
                 continue;
+            }
+            if (auto* symbol = qobject_cast<SymbolLabel*>(widget); symbol != nullptr && !symbol->symbol().isEmpty()) {
+                EXPECT_TRUE(Symbols::contains(symbol->symbol())) << symbol->symbol().toStdString();
             }
             QStringList said{widget->accessibleName(), widget->toolTip()};
             if (auto* label = qobject_cast<QLabel*>(widget)) {

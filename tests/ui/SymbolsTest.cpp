@@ -9,40 +9,6 @@ using namespace vantorel;
 
 namespace {
 
-// Every symbol name that some page of the program shows.
-const char* const namesInUse[] = {
-    "antenna.radiowaves.left.and.right",
-    "arrow.right",
-    "arrow.triangle.branch",
-    "arrow.up.right",
-    "checkmark.shield.fill",
-    "chevron.right",
-    "circle.dotted",
-    "clock",
-    "ellipsis",
-    "globe",
-    "globe.americas",
-    "globe.europe.africa.fill",
-    "hand.raised",
-    "info.circle",
-    "key",
-    "key.horizontal",
-    "location.circle",
-    "lock",
-    "magnifyingglass",
-    "moon",
-    "network",
-    "person.crop.circle",
-    "plus",
-    "power",
-    "printer",
-    "shield.lefthalf.filled",
-    "slider.horizontal.3",
-    "sparkle",
-    "star",
-    "star.fill",
-};
-
 double ink(const QImage& image) {
     double sum = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -60,12 +26,10 @@ int alphaAt(const QImage& image, double gridX, double gridY) {
 
 } // namespace
 
-TEST(Symbols, EveryNameInUseHasADrawing) {
-    for (const char* name : namesInUse) {
-        SCOPED_TRACE(name);
-        const auto qname = QString::fromLatin1(name);
-        ASSERT_TRUE(Symbols::contains(qname));
-        const auto image = Symbols::image(qname, 48, Palette::violet.color());
+TEST(Symbols, EveryNameHasADrawing) {
+    for (const QString& name : Symbols::names()) {
+        SCOPED_TRACE(name.toStdString());
+        const auto image = Symbols::image(name, 48, Palette::violet.color());
         ASSERT_FALSE(image.isNull());
         EXPECT_GT(ink(image), 20) << "renders as (nearly) nothing";
     }
@@ -130,13 +94,5 @@ TEST(Symbols, PaintAtTheDevicesPixelDensity) {
         auto expected = Symbols::image(QStringLiteral("clock"), pixels, Palette::violet.color());
         expected.setDevicePixelRatio(density);
         EXPECT_EQ(target, expected);
-    }
-}
-
-TEST(Symbols, SideFollowsTheFont) {
-    QFont font;
-    for (const int size : {9, 13, 17, 34, 54}) {
-        font.setPixelSize(size);
-        EXPECT_EQ(Symbols::side(font), std::lround(size * 1.2)) << size;
     }
 }

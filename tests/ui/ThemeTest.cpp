@@ -83,21 +83,6 @@ TEST(Fonts, EveryWeightIsItsOwnFaceAndCoversTheTextShown) {
     EXPECT_NEAR(tracked.letterSpacing(), 1.8, 1.0 / 64); // Qt keeps it in 1/64ths
 }
 
-TEST(Palette, MatchesTheEightBitSwatches) {
-    struct Row {
-        SrgbColor color;
-        QRgb argb;
-    };
-    const Row rows[] = {
-        {Palette::background, 0xFF0E0B15}, {Palette::sidebar, 0xFF13101C}, {Palette::panel, 0xFF1B1625},
-        {Palette::violet, 0xFFBA9CFF},     {Palette::lime, 0xFFCCF57A},    {Palette::muted, 0xFF9C91AD},
-        {Palette::line, 0x14FFFFFF},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.color.color().rgba(), row.argb) << std::hex << row.argb;
-    }
-}
-
 TEST(Theme, NothingQtDrawsItselfIsLight) {
     const auto colors = QApplication::palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

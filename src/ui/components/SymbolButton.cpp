@@ -1,5 +1,6 @@
 #include "ui/components/SymbolButton.h"
 
+#include "ui/components/ButtonLook.h"
 #include "ui/components/Palette.h"
 #include "ui/components/Symbols.h"
 
@@ -42,11 +43,7 @@ QSize SymbolButton::sizeHint() const {
 void SymbolButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!isEnabled()) {
-        painter.setOpacity(0.45);
-    } else if (isDown()) {
-        painter.setOpacity(0.6);
-    }
+    painter.setOpacity(borderlessButtonOpacity(*this));
     const QRectF area = rect();
     const qreal radius = std::min(area.width(), area.height()) / 2;
     if (m_fill.isValid() && m_fill.alpha() > 0) {

@@ -1,5 +1,6 @@
 #include "ui/components/TextButton.h"
 
+#include "ui/components/ButtonLook.h"
 #include "ui/components/Palette.h"
 
 #include <QFontMetricsF>
@@ -39,11 +40,7 @@ QSize TextButton::sizeHint() const {
 void TextButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!isEnabled()) {
-        painter.setOpacity(0.45);
-    } else if (isDown()) {
-        painter.setOpacity(0.6);
-    }
+    painter.setOpacity(borderlessButtonOpacity(*this));
     if (showsKeyboardFocus()) {
         painter.setPen(QPen(Palette::violet.color(0.6), 1));
         painter.setBrush(Qt::NoBrush);
