@@ -1,5 +1,6 @@
 #include "ui/components/SymbolLabel.h"
 
+#include "ui/components/Accessibility.h"
 #include "ui/components/Symbols.h"
 
 #include <QEvent>
@@ -9,6 +10,14 @@ namespace vantorel {
 
 SymbolLabel::SymbolLabel(const QString& name, QWidget* parent) : QWidget(parent), m_name(name) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+SymbolLabel* SymbolLabel::decorative(const QString& name, const QFont& font, const QColor& color, QWidget* parent) {
+    auto* symbol = new SymbolLabel(name, parent);
+    symbol->setFont(font);
+    symbol->setColor(color);
+    hideFromAccessibility(symbol);
+    return symbol;
 }
 
 void SymbolLabel::setSymbol(const QString& name) {

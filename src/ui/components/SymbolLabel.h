@@ -12,6 +12,8 @@ class SymbolLabel final : public QWidget {
 
 public:
     explicit SymbolLabel(const QString& name = {}, QWidget* parent = nullptr);
+    // A symbol that only decorates what stands beside it, kept out of what assistive technology reads.
+    static SymbolLabel* decorative(const QString& name, const QFont& font, const QColor& color, QWidget* parent);
 
     void setSymbol(const QString& name);
     QString symbol() const { return m_name; }

@@ -24,6 +24,12 @@ TextLabel::TextLabel(const QString& text, const QFont& font, const QColor& color
     setColor(color);
 }
 
+TextLabel* TextLabel::oneLine(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
+    auto* label = new TextLabel(text, font, color, parent);
+    label->setWrapping(false);
+    return label;
+}
+
 void TextLabel::setColor(const QColor& color) {
     auto colors = palette();
     colors.setColor(foregroundRole(), color);

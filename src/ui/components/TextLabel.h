@@ -17,6 +17,8 @@ class TextLabel : public QLabel {
 public:
     explicit TextLabel(const QString& text = {}, QWidget* parent = nullptr);
     TextLabel(const QString& text, const QFont& font, const QColor& color, QWidget* parent = nullptr);
+    // A label that keeps to one line (one per explicit line break).
+    static TextLabel* oneLine(const QString& text, const QFont& font, const QColor& color, QWidget* parent);
 
     void setColor(const QColor& color);
     QColor color() const;

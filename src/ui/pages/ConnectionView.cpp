@@ -5,7 +5,6 @@
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
-#include "ui/components/Accessibility.h"
 #include "ui/components/Divider.h"
 #include "ui/components/Eyebrow.h"
 #include "ui/components/Fonts.h"
@@ -29,20 +28,6 @@ namespace vantorel {
 namespace {
 
 const QString emDash = QStringLiteral("\u2014");
-
-SymbolLabel* decorativeSymbol(const QString& name, const QFont& font, const QColor& color, QWidget* parent) {
-    auto* symbol = new SymbolLabel(name, parent);
-    symbol->setFont(font);
-    symbol->setColor(color);
-    hideFromAccessibility(symbol);
-    return symbol;
-}
-
-TextLabel* oneLine(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new TextLabel(text, font, color, parent);
-    label->setWrapping(false);
-    return label;
-}
 
 } // namespace
 
@@ -88,8 +73,8 @@ QWidget* ConnectionView::buildHeader() {
     badge->setFill(Palette::violet.color(0.08));
     auto* badgeRow = new QHBoxLayout(badge);
     badgeRow->setContentsMargins(12, 7, 12, 7);
-    badgeRow->addWidget(oneLine(toQString(platformText().connectionBadge), Fonts::system(11, QFont::Medium),
-                                Palette::violet.color(), badge));
+    badgeRow->addWidget(TextLabel::oneLine(toQString(platformText().connectionBadge), Fonts::system(11, QFont::Medium),
+                                           Palette::violet.color(), badge));
     row->addWidget(badge, 0, Qt::AlignTop);
     return header;
 }
@@ -112,8 +97,9 @@ QWidget* ConnectionView::buildStatusCard() {
     m_statusLabel->setColor(Palette::muted.color());
     topRow->addWidget(m_statusLabel, 0, Qt::AlignVCenter);
     topRow->addStretch(1);
-    topRow->addWidget(oneLine(QStringLiteral("LOCAL PREVIEW"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.0),
-                              Palette::violet.color(), card),
+    topRow->addWidget(TextLabel::oneLine(QStringLiteral("LOCAL PREVIEW"),
+                                         Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.0),
+                                         Palette::violet.color(), card),
                       0, Qt::AlignVCenter);
     column->addLayout(topRow);
     column->addWidget(buildStage(card));
@@ -156,12 +142,12 @@ QWidget* ConnectionView::buildStage(QWidget* parent) {
     auto* badgeLayout = new QHBoxLayout(badge);
     badgeLayout->setContentsMargins(0, 0, 0, 0);
     // The title under it says the same in words.
-    m_badgeSymbol = decorativeSymbol({}, Fonts::system(34, QFont::Light), Palette::violet.color(), badge);
+    m_badgeSymbol = SymbolLabel::decorative({}, Fonts::system(34, QFont::Light), Palette::violet.color(), badge);
     m_badgeSymbol->setObjectName(QStringLiteral("statusSymbol"));
     badgeLayout->addWidget(m_badgeSymbol, 0, Qt::AlignCenter);
     column->addWidget(badge, 0, Qt::AlignHCenter);
 
-    m_title = oneLine({}, Fonts::rounded(22, QFont::DemiBold), Palette::text.color(), status);
+    m_title = TextLabel::oneLine({}, Fonts::rounded(22, QFont::DemiBold), Palette::text.color(), status);
     m_title->setObjectName(QStringLiteral("statusTitle"));
     column->addWidget(m_title, 0, Qt::AlignHCenter);
     m_detail = new TextLabel({}, Fonts::system(12), Palette::muted.color(), status);
@@ -177,14 +163,14 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     auto* bottom = new QWidget(parent);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(22, 22, 22, 22);
-    row->addWidget(decorativeSymbol(QStringLiteral("location.circle"), Fonts::system(25, QFont::Light),
-                                    Palette::violet.color(), bottom),
+    row->addWidget(SymbolLabel::decorative(QStringLiteral("location.circle"), Fonts::system(25, QFont::Light),
+                                           Palette::violet.color(), bottom),
                    0, Qt::AlignVCenter);
     auto* lines = new QVBoxLayout;
     lines->setSpacing(4);
-    m_locationName = oneLine({}, Fonts::system(13, QFont::Medium), Palette::text.color(), bottom);
+    m_locationName = TextLabel::oneLine({}, Fonts::system(13, QFont::Medium), Palette::text.color(), bottom);
     m_locationName->setObjectName(QStringLiteral("locationName"));
-    m_locationDetail = oneLine({}, Fonts::system(11), Palette::muted.color(), bottom);
+    m_locationDetail = TextLabel::oneLine({}, Fonts::system(11), Palette::muted.color(), bottom);
     m_locationDetail->setObjectName(QStringLiteral("locationDetail"));
     lines->addWidget(m_locationName);
     lines->addWidget(m_locationDetail);
@@ -196,8 +182,9 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     manage->setColor(Palette::violet.color());
     connect(manage, &QPushButton::clicked, this, [this] { m_model.setPage(AppPage::locations); });
     row->addWidget(manage, 0, Qt::AlignVCenter);
-    row->addWidget(decorativeSymbol(QStringLiteral("chevron.right"), Fonts::system(10), Palette::muted.color(), bottom),
-                   0, Qt::AlignVCenter);
+    row->addWidget(
+        SymbolLabel::decorative(QStringLiteral("chevron.right"), Fonts::system(10), Palette::muted.color(), bottom), 0,
+        Qt::AlignVCenter);
     return bottom;
 }
 

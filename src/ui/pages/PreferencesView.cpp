@@ -73,22 +73,8 @@ Panel* PreferencesView::buildSettings() {
     m_disconnectOnSleep->setObjectName(QStringLiteral("disconnectOnSleepSwitch"));
     m_disconnectOnSleep->setAccessibleName(QStringLiteral("Disconnect on sleep"));
 
-    // `toggled`, not `clicked`: assistive technology toggles a switch without clicking it. A value
-    // equal to the stored one is the model's own, shown by refresh(), and there is nothing to store.
-    // The model stores a change before it returns; showing its library right away puts the switch
-    // back if the store was refused, or if the model was not taking edits at that moment.
-    connect(m_allowLocalNetwork, &Switch::toggled, this, [this](bool on) {
-        if (on != m_model.library().settings.allowLocalNetwork) {
-            m_model.setAllowLocalNetwork(on);
-            m_allowLocalNetwork->setChecked(m_model.library().settings.allowLocalNetwork);
-        }
-    });
-    connect(m_disconnectOnSleep, &Switch::toggled, this, [this](bool on) {
-        if (on != m_model.library().settings.disconnectOnSleep) {
-            m_model.setDisconnectOnSleep(on);
-            m_disconnectOnSleep->setChecked(m_model.library().settings.disconnectOnSleep);
-        }
-    });
+    bind(m_allowLocalNetwork, &VPNSettings::allowLocalNetwork, [this](bool on) { m_model.setAllowLocalNetwork(on); });
+    bind(m_disconnectOnSleep, &VPNSettings::disconnectOnSleep, [this](bool on) { m_model.setDisconnectOnSleep(on); });
 
     rows->addWidget(new SettingRow(QStringLiteral("Allow local network access"),
                                    QStringLiteral("Keep printers and other nearby devices reachable outside the VPN."),
@@ -99,6 +85,19 @@ Panel* PreferencesView::buildSettings() {
                        QStringLiteral("End your session on sleep. You\u2019ll reconnect manually when you return."),
                        QStringLiteral("moon"), m_disconnectOnSleep, m_settings));
     return m_settings;
+}
+
+void PreferencesView::bind(Switch* control, bool VPNSettings::*stored, std::function<void(bool)> store) {
+    // `toggled`, not `clicked`: assistive technology toggles a switch without clicking it. A value
+    // equal to the stored one is the model's own, shown by refresh(), and there is nothing to store.
+    // The model stores a change before it returns; showing its library right away puts the switch
+    // back if the store was refused, or if the model was not taking edits at that moment.
+    connect(control, &Switch::toggled, this, [this, control, stored, store = std::move(store)](bool on) {
+        if (on != m_model.library().settings.*stored) {
+            store(on);
+            control->setChecked(m_model.library().settings.*stored);
+        }
+    });
 }
 
 void PreferencesView::refresh() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/VPNSettings.h"
+
 #include <QWidget>
+#include <functional>
 
 namespace vantorel {
 
@@ -24,6 +27,8 @@ public:
 
 private:
     Panel* buildSettings();
+    // Hands the user's changes of `control` to `store`, one of the model's preference operations.
+    void bind(Switch* control, bool VPNSettings::*stored, std::function<void(bool)> store);
 
     AppModel& m_model;
     Panel* m_settings = nullptr;

@@ -2,7 +2,6 @@
 
 #include "app/PlatformText.h"
 #include "ui/QtText.h"
-#include "ui/components/Accessibility.h"
 #include "ui/components/Eyebrow.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Notice.h"
@@ -57,11 +56,9 @@ ServiceView::ServiceView(QWidget* parent) : QWidget(parent) {
     auto* statusRow = new QHBoxLayout(status);
     statusRow->setContentsMargins(24, 24, 24, 24);
     statusRow->setSpacing(18);
-    auto* antenna = new SymbolLabel(QStringLiteral("antenna.radiowaves.left.and.right"), status);
-    antenna->setFont(Fonts::system(30, QFont::Light));
-    antenna->setColor(Palette::violet.color());
-    hideFromAccessibility(antenna);
-    statusRow->addWidget(antenna, 0, Qt::AlignTop);
+    statusRow->addWidget(SymbolLabel::decorative(QStringLiteral("antenna.radiowaves.left.and.right"),
+                                                 Fonts::system(30, QFont::Light), Palette::violet.color(), status),
+                         0, Qt::AlignTop);
     auto* statusTexts = new QVBoxLayout;
     statusTexts->setSpacing(8);
     statusTexts->addWidget(new TextLabel(QStringLiteral("Service is not activated"), Fonts::system(18, QFont::DemiBold),

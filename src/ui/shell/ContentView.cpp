@@ -27,14 +27,6 @@ namespace {
 constexpr int topBarHeight = 66;
 constexpr int pagePadding = 32;
 
-TextLabel* oneLine(const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new TextLabel({}, parent);
-    label->setFont(font);
-    label->setColor(color);
-    label->setWrapping(false);
-    return label;
-}
-
 } // namespace
 
 ContentView::ContentView(AppModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
@@ -85,10 +77,10 @@ QWidget* ContentView::buildDetail() {
     topBar->setFixedHeight(topBarHeight);
     auto* bar = new QHBoxLayout(topBar);
     bar->setContentsMargins(pagePadding, 0, pagePadding, 0);
-    m_pageTitle = oneLine(Fonts::system(14, QFont::Medium), Palette::text.color(), topBar);
+    m_pageTitle = TextLabel::oneLine({}, Fonts::system(14, QFont::Medium), Palette::text.color(), topBar);
     m_pageTitle->setObjectName(QStringLiteral("pageTitle"));
     m_dot = new StatusDot(topBar);
-    m_phaseTitle = oneLine(Fonts::system(12), Palette::muted.color(), topBar);
+    m_phaseTitle = TextLabel::oneLine({}, Fonts::system(12), Palette::muted.color(), topBar);
     m_phaseTitle->setObjectName(QStringLiteral("phaseTitle"));
     bar->addWidget(m_pageTitle, 0, Qt::AlignVCenter);
     bar->addStretch(1);

@@ -2,7 +2,6 @@
 
 #include "app/PlatformText.h"
 #include "ui/QtText.h"
-#include "ui/components/Accessibility.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
 #include "ui/components/Panel.h"
@@ -17,39 +16,25 @@
 namespace vantorel {
 namespace {
 
-TextLabel* label(const QString& text, const QFont& font, const QColor& color, QWidget* parent) {
-    auto* label = new TextLabel(text, parent);
-    label->setFont(font);
-    label->setColor(color);
-    label->setWrapping(false);
-    return label;
-}
-
-SymbolLabel* decorativeSymbol(const QString& name, const QFont& font, QWidget* parent) {
-    auto* symbol = new SymbolLabel(name, parent);
-    symbol->setFont(font);
-    symbol->setColor(Palette::violet.color());
-    hideFromAccessibility(symbol);
-    return symbol;
-}
-
 QWidget* header(QWidget* parent) {
     auto* header = new QWidget(parent);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(26, 46, 0, 44);
     row->setSpacing(10);
 
-    row->addWidget(decorativeSymbol(QStringLiteral("shield.lefthalf.filled"), Fonts::system(27, QFont::Medium), header),
+    row->addWidget(SymbolLabel::decorative(QStringLiteral("shield.lefthalf.filled"), Fonts::system(27, QFont::Medium),
+                                           Palette::violet.color(), header),
                    0, Qt::AlignVCenter);
 
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
-    auto* name = label(QStringLiteral("Vantorel"), Fonts::system(16, QFont::DemiBold), Palette::text.color(), header);
+    auto* name = TextLabel::oneLine(QStringLiteral("Vantorel"), Fonts::system(16, QFont::DemiBold),
+                                    Palette::text.color(), header);
     name->setMinimumScaleFactor(0.85);
     names->addWidget(name);
     // The letters are spaced by hand, with two spaces between the words.
-    auto* platform =
-        label(toQString(platformText().sidebarPlatform), Fonts::system(9, QFont::Bold), Palette::muted.color(), header);
+    auto* platform = TextLabel::oneLine(toQString(platformText().sidebarPlatform), Fonts::system(9, QFont::Bold),
+                                        Palette::muted.color(), header);
     // Not to be spelt out letter by letter.
     platform->setAccessibleName(toQString(platformText().sidebarPlatformSpoken));
     names->addWidget(platform);
@@ -64,13 +49,14 @@ QWidget* card(QWidget* parent) {
     auto* column = new QVBoxLayout(card);
     column->setContentsMargins(18, 18, 18, 18);
     column->setSpacing(9);
-    column->addWidget(decorativeSymbol(QStringLiteral("sparkle"), Fonts::system(13), card), 0, Qt::AlignLeft);
     column->addWidget(
-        label(QStringLiteral("Made to be yours."), Fonts::system(13, QFont::Medium), Palette::text.color(), card));
-    auto* body = label(QStringLiteral("Your connection.\nA calmer corner of the internet."), Fonts::system(11),
-                       Palette::muted.color(), card);
+        SymbolLabel::decorative(QStringLiteral("sparkle"), Fonts::system(13), Palette::violet.color(), card), 0,
+        Qt::AlignLeft);
+    column->addWidget(TextLabel::oneLine(QStringLiteral("Made to be yours."), Fonts::system(13, QFont::Medium),
+                                         Palette::text.color(), card));
+    auto* body = new TextLabel(QStringLiteral("Your connection.\nA calmer corner of the internet."), Fonts::system(11),
+                               Palette::muted.color(), card);
     body->setLineSpacing(4);
-    body->setWrapping(true);
     column->addWidget(body);
     return card;
 }
@@ -81,10 +67,10 @@ QWidget* footer(QWidget* parent) {
     row->setContentsMargins(26, 0, 26, 22);
     row->setSpacing(0);
     const QFont font = Fonts::system(9, QFont::Medium);
-    row->addWidget(
-        label(toQString(platformText().previewFooter), Fonts::tracked(font, 1.1), Palette::muted.color(), footer));
+    row->addWidget(TextLabel::oneLine(toQString(platformText().previewFooter), Fonts::tracked(font, 1.1),
+                                      Palette::muted.color(), footer));
     row->addStretch(1);
-    row->addWidget(label(QStringLiteral(VANTOREL_VERSION), font, Palette::muted.color(), footer));
+    row->addWidget(TextLabel::oneLine(QStringLiteral(VANTOREL_VERSION), font, Palette::muted.color(), footer));
     return footer;
 }
 
@@ -98,8 +84,9 @@ Sidebar::Sidebar(QWidget* parent) : QWidget(parent) {
     column->setSpacing(0);
     column->addWidget(header(this));
 
-    auto* section = label(QStringLiteral("WORKSPACE"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8),
-                          Palette::muted.color(), this);
+    auto* section =
+        TextLabel::oneLine(QStringLiteral("WORKSPACE"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8),
+                           Palette::muted.color(), this);
     section->setContentsMargins(28, 0, 0, 14);
     column->addWidget(section);
 
