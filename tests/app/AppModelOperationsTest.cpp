@@ -1,3 +1,4 @@
+#include "app/PlatformText.h"
 #include "support/ModelFixture.h"
 
 using namespace vantorel;
@@ -131,10 +132,8 @@ TEST_F(AppModelOperationsTest, RemoveFailures) {
     model.remove(target);
     EXPECT_EQ(model.library().profiles.size(), 1u);
     EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
-    EXPECT_EQ(model.message(),
-              QString::fromUtf8("The location was removed, but its Keychain password could not be deleted. You can "
-                                "remove its Vantorel connection entry (Morvik or Tessan in older versions) in "
-                                "Keychain Access."));
+    const std::string_view leftBehind = platformText().credentialLeftBehind;
+    EXPECT_EQ(model.message(), QString::fromUtf8(leftBehind.data(), static_cast<qsizetype>(leftBehind.size())));
     EXPECT_FALSE(model.busy());
 
     // The document cannot be saved: nothing changes and the vault is not asked.
