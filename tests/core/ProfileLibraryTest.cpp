@@ -30,15 +30,9 @@ const auto storage = VPNFailure::storageUnavailable();
 
 } // namespace
 
-TEST(ProfileLibrary, DefaultsAndSelection) {
-    ProfileLibrary library;
-    EXPECT_EQ(library.schemaVersion, 1);
-    EXPECT_TRUE(library.profiles.empty());
-    EXPECT_FALSE(library.selectedID);
-    EXPECT_EQ(library.settings, VPNSettings{});
-    EXPECT_EQ(failureOf(library), std::nullopt);
-
-    library = libraryOf(3);
+TEST(ProfileLibrary, Selection) {
+    EXPECT_EQ(failureOf(ProfileLibrary{}), std::nullopt);
+    ProfileLibrary library = libraryOf(3);
     EXPECT_EQ(library.selected(), std::nullopt); // nothing selected, even with locations
     library.selectedID = library.profiles[1].id;
     EXPECT_EQ(library.selected(), library.profiles[1]);
@@ -71,8 +65,6 @@ TEST(ProfileLibrary, LibraryLevelRules) {
     // An id and a credentialID are separate namespaces.
     ProfileLibrary crossed = libraryOf(2);
     crossed.profiles[0].credentialID = crossed.profiles[0].id;
-    crossed.profiles[1].credentialID =
-        crossed.profiles[0].id == crossed.profiles[1].id ? Uuid::random() : crossed.profiles[1].credentialID;
     EXPECT_EQ(failureOf(crossed), std::nullopt);
 
     ProfileLibrary dangling = libraryOf(2);
