@@ -55,6 +55,14 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(at, from.size(), to);
 }
 
+// The minimal document with one change in the profile or in the root members.
+std::string withProfile(const std::string& from, const std::string& to) {
+    return documentWith(replaced(goodProfile, from, to), goodRoot);
+}
+std::string withRoot(const std::string& from, const std::string& to) {
+    return documentWith(goodProfile, replaced(goodRoot, from, to));
+}
+
 } // namespace
 
 TEST(LibraryDocument, ExampleDecodesAndEncodesBackByteForByte) {
@@ -100,6 +108,7 @@ TEST(LibraryDocument, StringEscapingRoundTrips) {
 }
 
 TEST(LibraryDocument, ReadableVariants) {
+    const std::string lowerId = "c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20";
     struct Row {
         const char* what;
         std::string document;
@@ -107,14 +116,13 @@ TEST(LibraryDocument, ReadableVariants) {
     const Row rows[] = {
         {"extra keys everywhere",
          documentWith(goodProfile + R"(,"extra":[1,{"x":null}])", goodRoot + R"(,"comment":"hi","v2":{"a":1})")},
-        {"lower-case ids", documentWith(replaced(goodProfile, "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",
-                                                 "c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20"),
-                                        goodRoot + R"(,"selectedID":"c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20")")},
+        {"lower-case ids", documentWith(replaced(goodProfile, "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20", lowerId),
+                                        goodRoot + R"(,"selectedID":")" + lowerId + "\"")},
         {"null selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":null)")},
-        {"schema version 2", documentWith(goodProfile, replaced(goodRoot, "1", "2"))},
+        {"schema version 2", withRoot("1", "2")},
         {"compact whitespace", documentWith(goodProfile, goodRoot)},
         {"surrounding whitespace", " \n\t" + documentWith(goodProfile, goodRoot) + "\n\n"},
-        {"escaped text", documentWith(replaced(goodProfile, "\"London\"", R"("Lond\u006Fn")"), goodRoot)},
+        {"escaped text", withProfile("\"London\"", R"("Lond\u006Fn")")},
     };
     for (const auto& row : rows) {
         const auto library = LibraryDocument::decode(row.document);
@@ -138,35 +146,29 @@ TEST(LibraryDocument, UnreadableDocuments) {
     const Row rows[] = {
         {"empty", ""},
         {"not an object", "[]"},
-        {"no favorite", documentWith(replaced(goodProfile, R"("favorite":false,)", ""), goodRoot)},
+        {"no favorite", withProfile(R"("favorite":false,)", "")},
         {"no settings", documentWith(goodProfile, R"("schemaVersion":1)")},
         {"no profiles", "{" + goodRoot + "}"},
-        {"no schemaVersion",
-         documentWith(goodProfile, R"("settings":{"allowLocalNetwork":true,"disconnectOnSleep":false})")},
-        {"settings missing a key",
-         documentWith(goodProfile, R"("schemaVersion":1,"settings":{"allowLocalNetwork":true})")},
-        {"number for a string", documentWith(replaced(goodProfile, "\"London\"", "42"), goodRoot)},
-        {"null for a string", documentWith(replaced(goodProfile, "\"London\"", "null"), goodRoot)},
-        {"string for a bool", documentWith(replaced(goodProfile, "false", "\"false\""), goodRoot)},
-        {"number for a bool", documentWith(replaced(goodProfile, "false", "0"), goodRoot)},
-        {"malformed id", documentWith(replaced(goodProfile, "C3A81F5D-2E94", "C3A81F5D2E94-"), goodRoot)},
-        {"braced id", documentWith(replaced(goodProfile, "\"C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20\"",
-                                            "\"{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}\""),
-                                   goodRoot)},
+        {"no schemaVersion", withRoot(R"("schemaVersion":1,)", "")},
+        {"settings missing a key", withRoot(R"(,"disconnectOnSleep":false)", "")},
+        {"number for a string", withProfile("\"London\"", "42")},
+        {"null for a string", withProfile("\"London\"", "null")},
+        {"string for a bool", withProfile("false", "\"false\"")},
+        {"number for a bool", withProfile("false", "0")},
+        {"malformed id", withProfile("C3A81F5D-2E94", "C3A81F5D2E94-")},
+        {"braced id",
+         withProfile("\"C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20\"", "\"{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}\"")},
         {"malformed selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":"nope")")},
         {"numeric selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":7)")},
-        {"string version", documentWith(goodProfile, replaced(goodRoot, "1", "\"1\""))},
-        {"fractional version", documentWith(goodProfile, replaced(goodRoot, "1", "1.5"))},
-        {"version written as 1.0", documentWith(goodProfile, replaced(goodRoot, "1", "1.0"))},
-        {"version too large", documentWith(goodProfile, replaced(goodRoot, "1", "9223372036854775808"))},
+        {"string version", withRoot("1", "\"1\"")},
+        {"fractional version", withRoot("1", "1.5")},
+        {"version written as 1.0", withRoot("1", "1.0")},
+        {"version too large", withRoot("1", "9223372036854775808")},
         {"profiles not an array", R"({"profiles":{},)" + goodRoot + "}"},
         {"profile not an object", R"({"profiles":[1],)" + goodRoot + "}"},
-        {"invalid UTF-8", documentWith(replaced(goodProfile, "London",
-                                                "Lond\xFF"
-                                                "n"),
-                                       goodRoot)},
-        {"overlong UTF-8", documentWith(replaced(goodProfile, "London", "Lond\xC0\xAF"), goodRoot)},
-        {"lone surrogate escape", documentWith(replaced(goodProfile, "London", R"(\ud800)"), goodRoot)},
+        {"invalid UTF-8", withProfile("London", "Lond\xFFn")},
+        {"overlong UTF-8", withProfile("London", "Lond\xC0\xAF")},
+        {"lone surrogate escape", withProfile("London", R"(\ud800)")},
         {"trailing garbage", documentWith(goodProfile, goodRoot) + "x"},
         {"two documents", documentWith(goodProfile, goodRoot) + "{}"},
         {"trailing comma", documentWith(goodProfile, goodRoot + ",")},
@@ -178,6 +180,6 @@ TEST(LibraryDocument, UnreadableDocuments) {
         EXPECT_EQ(library.error(), VPNFailure::storageUnavailable()) << row.what;
     }
     // Largest accepted version still reads (it fails the library check later).
-    EXPECT_TRUE(LibraryDocument::decode(documentWith(goodProfile, replaced(goodRoot, "1", "9223372036854775807"))));
-    EXPECT_TRUE(LibraryDocument::decode(documentWith(goodProfile, replaced(goodRoot, "1", "-9223372036854775808"))));
+    EXPECT_TRUE(LibraryDocument::decode(withRoot("1", "9223372036854775807")));
+    EXPECT_TRUE(LibraryDocument::decode(withRoot("1", "-9223372036854775808")));
 }
