@@ -34,102 +34,51 @@ protected:
 
 } // namespace
 
-TEST_F(ProfileRepositoryTest, FreshAccountLoadsEmptyAndFirstSaveCreatesPrivateFiles) {
+TEST_F(ProfileRepositoryTest, FreshAccountLoadsEmptyAndSavesCreatePrivateFiles) {
     ProfileRepository repository(document(), m_vault);
     EXPECT_EQ(repository.fileURL(), document());
-    const auto library = repository.load();
-    ASSERT_TRUE(library);
-    EXPECT_EQ(*library, ProfileLibrary{});
+    EXPECT_EQ(repository.load(), ProfileLibrary{});
     EXPECT_FALSE(fs::exists(m_temp.path() / "data")); // a load creates nothing
 
-    ASSERT_TRUE(repository.save(twoLocations()));
+    ASSERT_TRUE(repository.save(ProfileLibrary{}));
+    ASSERT_TRUE(repository.save(twoLocations())); // replaces the first in place
     EXPECT_EQ(modeOf(m_temp.path() / "data"), 0700u);
     EXPECT_EQ(modeOf(folder()), 0700u);
     EXPECT_EQ(modeOf(document()), 0600u);
     EXPECT_EQ(repository.load(), twoLocations());
     EXPECT_EQ(readFile(document()), LibraryDocument::encode(twoLocations()));
-}
-
-TEST_F(ProfileRepositoryTest, SaveTightensFolderModeAndReplacesInPlace) {
-    fs::create_directories(folder());
-    ::chmod(folder().c_str(), 0755);
-    ProfileRepository repository(document(), m_vault);
-    ASSERT_TRUE(repository.save(ProfileLibrary{}));
-    EXPECT_EQ(modeOf(folder()), 0700u);
-
-    ASSERT_TRUE(repository.save(twoLocations()));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder())) {
         names.push_back(entry.path().filename());
     }
     EXPECT_EQ(names, std::vector<std::string>{"locations-v1.json"});
-    EXPECT_EQ(repository.load(), twoLocations());
 }
 
-TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainSmallDocument) {
+TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainDocument) {
     fs::create_directories(folder());
     ProfileRepository repository(document(), m_vault);
     const fs::path elsewhere = m_temp.path() / "elsewhere.json";
     writeFile(elsewhere, LibraryDocument::encode(twoLocations()));
-
-    struct Row {
-        const char* what;
-        std::function<void()> prepare;
-    };
-    const Row rows[] = {
-        {"symbolic link to a valid document",
-         [&] {
-             fs::create_symlink(elsewhere, document());
-         }},
-        {"dangling symbolic link",
-         [&] {
-             fs::create_symlink(m_temp.path() / "missing.json", document());
-         }},
-        {"folder",
-         [&] {
-             fs::create_directory(document());
-         }},
-        {"fifo",
-         [&] {
-             ::mkfifo(document().c_str(), 0600);
-         }},
-        {"not JSON",
-         [&] {
-             writeFile(document(), "not json");
-         }},
-        {"empty file",
-         [&] {
-             writeFile(document(), "");
-         }},
-        {"refused by the library check",
-         [&] {
-             ProfileLibrary bad = twoLocations();
-             bad.selectedID = Uuid::random();
-             writeFile(document(), LibraryDocument::encode(bad));
-         }},
-        {"invalid location",
-         [&] {
-             ProfileLibrary bad = twoLocations();
-             bad.profiles[0].name = "";
-             writeFile(document(), LibraryDocument::encode(bad));
-         }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+    const auto expectRefused = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(repository.load(), std::unexpected(VPNFailure::storageUnavailable()));
         fs::remove_all(document());
-        row.prepare();
-        const std::string before = fs::is_regular_file(document()) ? readFile(document()) : "";
-        const auto loaded = repository.load();
-        ASSERT_FALSE(loaded);
-        EXPECT_EQ(loaded.error(), VPNFailure::storageUnavailable());
-        if (fs::is_regular_file(fs::symlink_status(document()))) {
-            EXPECT_EQ(readFile(document()), before); // a load never modifies the file
-        }
-    }
+    };
+
+    fs::create_symlink(elsewhere, document());
+    expectRefused("symbolic link to a valid document");
+    fs::create_symlink(m_temp.path() / "missing.json", document());
+    expectRefused("dangling symbolic link");
+    fs::create_directory(document());
+    expectRefused("folder");
+    ::mkfifo(document().c_str(), 0600);
+    expectRefused("fifo");
+    writeFile(document(), "not json");
+    expectRefused("not JSON");
 
     // A file where the folder should be is not "no document".
-    ProfileRepository underFile(m_temp.path() / "elsewhere.json" / "locations-v1.json", m_vault);
-    EXPECT_EQ(underFile.load().error(), VPNFailure::storageUnavailable());
+    ProfileRepository underFile(elsewhere / "locations-v1.json", m_vault);
+    EXPECT_EQ(underFile.load(), std::unexpected(VPNFailure::storageUnavailable()));
 }
 
 TEST_F(ProfileRepositoryTest, SizeLimitIsExact) {
@@ -144,7 +93,9 @@ TEST_F(ProfileRepositoryTest, SizeLimitIsExact) {
     EXPECT_EQ(repository.load().error(), VPNFailure::storageUnavailable());
 }
 
-TEST_F(ProfileRepositoryTest, SaveOfARefusedLibraryWritesNothing) {
+// A library that fails its check is neither written nor read, and reports the storage failure
+// rather than the location's own message.
+TEST_F(ProfileRepositoryTest, RefusedLibraryIsNeitherSavedNorLoaded) {
     ProfileRepository repository(document(), m_vault);
     ASSERT_TRUE(repository.save(twoLocations()));
     const std::string before = readFile(document());
@@ -154,11 +105,14 @@ TEST_F(ProfileRepositoryTest, SaveOfARefusedLibraryWritesNothing) {
     ProfileLibrary dangling = twoLocations();
     dangling.selectedID = Uuid::random();
     for (const auto& refused : {invalidLocation, dangling}) {
-        const auto saved = repository.save(refused);
-        ASSERT_FALSE(saved);
-        // The storage failure, not the location's own message.
-        EXPECT_EQ(saved.error(), VPNFailure::storageUnavailable());
+        EXPECT_EQ(repository.save(refused), std::unexpected(VPNFailure::storageUnavailable()));
         EXPECT_EQ(readFile(document()), before);
+
+        const std::string stored = LibraryDocument::encode(refused);
+        writeFile(document(), stored);
+        EXPECT_EQ(repository.load(), std::unexpected(VPNFailure::storageUnavailable()));
+        EXPECT_EQ(readFile(document()), stored); // a load never modifies the file
+        writeFile(document(), before);
     }
 }
 
