@@ -57,54 +57,21 @@ TEST_F(LocationChangesTest, AddStoresPasswordThenDocument) {
     EXPECT_EQ(m_vault.items.at(typed.credentialID), "p\xC3\xA9ss"); // under credentialID, not id
     EXPECT_EQ(m_vault.calls, std::vector<std::string>{"insert " + typed.credentialID.string()});
 
-    // A second add is appended at the end and keeps the existing selection.
+    // Later adds are appended at the end and keep the existing selection. A password is one byte
+    // at the least and 1,024 at the most.
     const VPNProfile second = sampleProfile("Paris");
     const auto again = m_repository.add(second, "x", *added);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->profiles.back(), second);
     EXPECT_EQ(again->selectedID, typed.id);
-}
-
-TEST_F(LocationChangesTest, PasswordRule) {
-    const ProfileLibrary empty = stored(ProfileLibrary{});
-    const std::string threeByte = "\xE2\x82\xAC"; // €
-    std::string of342;
-    for (int i = 0; i < 342; ++i) {
-        of342 += threeByte; // 1,026 bytes in 342 characters
-    }
-    struct Row {
-        const char* what;
-        std::string password;
-        bool accepted;
-    };
-    const Row rows[] = {
-        {"1,024 bytes", std::string(1024, 'a'), true},
-        {"one byte", "a", true},
-        {"1,025 bytes", std::string(1025, 'a'), false},
-        {"342 three-byte characters", of342, false},
-        {"empty", "", false},
-        {"NUL in the middle", std::string("ab\0cd", 5), false},
-        {"NUL at the end", std::string("abcd\0", 5), false},
-        {"ill-formed UTF-8", "ab\xFF", false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        const auto result = m_repository.add(sampleProfile(), row.password, empty);
-        EXPECT_EQ(result.has_value(), row.accepted);
-        if (!row.accepted) {
-            EXPECT_EQ(result.error(), passwordFailure);
-        }
-    }
-    EXPECT_EQ(m_vault.items.size(), 2u); // only the two accepted passwords were stored
+    EXPECT_TRUE(m_repository.add(sampleProfile("Rome"), std::string(1024, 'x'), *again));
 }
 
 // Every way an add can fail leaves the document and the vault as they were.
 TEST_F(LocationChangesTest, FailedAddsChangeNothing) {
-    const ProfileLibrary current = stored([] {
-        ProfileLibrary library;
-        library.profiles = {sampleProfile("London")};
-        return library;
-    }());
+    ProfileLibrary current;
+    current.profiles = {sampleProfile("London")};
+    current = stored(current);
     const std::string before = documentBytes();
 
     VPNProfile invalid = sampleProfile();
@@ -115,56 +82,44 @@ TEST_F(LocationChangesTest, FailedAddsChangeNothing) {
     for (int i = 0; i < 200; ++i) {
         full.profiles.push_back(sampleProfile());
     }
+    std::string euros; // 342 characters in 1,026 bytes
+    for (int i = 0; i < 342; ++i) {
+        euros += "\u20AC";
+    }
 
+    enum Fault { none, insertFails, saveFails, saveAndUndoFail };
+    const auto storage = VPNFailure::storageUnavailable();
+    const auto nameFailure = VPNFailure::invalid(std::string(messages::nameAndCountry));
     struct Row {
         const char* what;
         VPNProfile profile;
         std::string password;
         ProfileLibrary library;
-        bool failInsert, failWrite, failRemove;
+        Fault fault;
         VPNFailure expected;
         std::vector<std::string> vaultCalls; // "insert" / "remove" for the new credential
     };
     const VPNProfile good = sampleProfile("Paris");
     const Row rows[] = {
-        {"invalid location and bad password",
-         invalid,
-         "",
-         current,
-         false,
-         false,
-         false,
-         VPNFailure::invalid(std::string(messages::nameAndCountry)),
-         {}},
-        {"bad password", good, "", current, false, false, false, passwordFailure, {}},
-        {"duplicate id", duplicateId, "pw", current, false, false, false, VPNFailure::storageUnavailable(), {}},
-        {"201st location", good, "pw", full, false, false, false, VPNFailure::storageUnavailable(), {}},
-        {"vault insert fails",
-         good,
-         "pw",
-         current,
-         true,
-         false,
-         false,
-         VPNFailure::credentialsUnavailable(),
-         {"insert"}},
-        {"save fails", good, "pw", current, false, true, false, VPNFailure::storageUnavailable(), {"insert", "remove"}},
-        {"save and undo fail",
-         good,
-         "pw",
-         current,
-         false,
-         true,
-         true,
-         VPNFailure::storageUnavailable(),
-         {"insert", "remove"}},
+        {"invalid location and bad password", invalid, "", current, none, nameFailure, {}},
+        {"empty password", good, "", current, none, passwordFailure, {}},
+        {"1,025-byte password", good, std::string(1025, 'a'), current, none, passwordFailure, {}},
+        {"342 three-byte characters", good, euros, current, none, passwordFailure, {}},
+        {"NUL in the middle", good, std::string("ab\0cd", 5), current, none, passwordFailure, {}},
+        {"NUL at the end", good, std::string("abcd\0", 5), current, none, passwordFailure, {}},
+        {"ill-formed UTF-8", good, "ab\xFF", current, none, passwordFailure, {}},
+        {"duplicate id", duplicateId, "pw", current, none, storage, {}},
+        {"201st location", good, "pw", full, none, storage, {}},
+        {"vault insert fails", good, "pw", current, insertFails, VPNFailure::credentialsUnavailable(), {"insert"}},
+        {"save fails", good, "pw", current, saveFails, storage, {"insert", "remove"}},
+        {"save and undo fail", good, "pw", current, saveAndUndoFail, storage, {"insert", "remove"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         m_vault = FakeVault{};
-        m_vault.failInsert = row.failInsert;
-        m_vault.failRemove = row.failRemove;
-        m_failWrites = row.failWrite;
+        m_vault.failInsert = row.fault == insertFails;
+        m_vault.failRemove = row.fault == saveAndUndoFail;
+        m_failWrites = row.fault == saveFails || row.fault == saveAndUndoFail;
         const ProfileLibrary given = row.library;
 
         const auto result = m_repository.add(row.profile, row.password, row.library);
@@ -178,40 +133,51 @@ TEST_F(LocationChangesTest, FailedAddsChangeNothing) {
         }
         EXPECT_EQ(m_vault.calls, expectedCalls);
         // Only an undo that itself failed may leave the password behind.
-        EXPECT_EQ(m_vault.items.contains(row.profile.credentialID), row.failRemove);
+        EXPECT_EQ(m_vault.items.contains(row.profile.credentialID), row.fault == saveAndUndoFail);
     }
 }
 
+// Removal drops the entry and, when it was selected, selects the first remaining one.
 TEST_F(LocationChangesTest, RemoveMovesSelectionToTheFirstRemaining) {
-    ProfileLibrary library;
-    library.profiles = {sampleProfile("A"), sampleProfile("B"), sampleProfile("C")};
-    library.selectedID = library.profiles[2].id;
-    library = stored(library);
-
-    // Removing the selected last entry selects the first, not the neighbour.
-    auto removed = m_repository.remove(library.profiles[2], library);
-    ASSERT_TRUE(removed);
-    EXPECT_EQ(removed->selectedID, library.profiles[0].id);
-    EXPECT_EQ(m_repository.load(), *removed);
-
-    // Removing an unselected entry keeps the selection and the order.
-    auto second = m_repository.remove(library.profiles[0], stored([&] {
-                                          ProfileLibrary withSelection = library;
-                                          withSelection.selectedID = library.profiles[1].id;
-                                          return withSelection;
-                                      }()));
-    ASSERT_TRUE(second);
-    EXPECT_EQ(second->selectedID, library.profiles[1].id);
-    EXPECT_EQ(second->profiles, (std::vector{library.profiles[1], library.profiles[2]}));
-
-    // Removing the only location leaves nothing selected; a missing selection stays missing.
-    ProfileLibrary single;
-    single.profiles = {sampleProfile("Solo")};
-    single.selectedID = single.profiles[0].id;
-    auto emptied = m_repository.remove(single.profiles[0], stored(single));
-    ASSERT_TRUE(emptied);
-    EXPECT_TRUE(emptied->profiles.empty());
-    EXPECT_FALSE(emptied->selectedID);
+    struct Row {
+        const char* what;
+        int count;
+        std::optional<int> selected;
+        int removed; // -1: a location not in the library
+        std::vector<int> left;
+        std::optional<int> selectedAfter;
+    };
+    const Row rows[] = {
+        {"selected last entry: the first is selected, not the neighbour", 3, 2, 2, {0, 1}, 0},
+        {"unselected entry: selection and order kept", 3, 1, 0, {1, 2}, 1},
+        {"the only entry: nothing selected", 1, 0, 0, {}, std::nullopt},
+        {"nothing selected stays so", 2, std::nullopt, 1, {0}, std::nullopt},
+        {"unknown id: rewritten unchanged", 2, 0, -1, {0, 1}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProfileLibrary library;
+        for (int i = 0; i < row.count; ++i) {
+            library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
+        }
+        if (row.selected) {
+            library.selectedID = library.profiles[*row.selected].id;
+        }
+        library = stored(library);
+        const int writesBefore = m_writes;
+        const auto removed =
+            m_repository.remove(row.removed < 0 ? sampleProfile("Elsewhere") : library.profiles[row.removed], library);
+        ASSERT_TRUE(removed);
+        std::vector<VPNProfile> left;
+        for (const int i : row.left) {
+            left.push_back(library.profiles[i]);
+        }
+        EXPECT_EQ(removed->profiles, left);
+        EXPECT_EQ(removed->selectedID,
+                  row.selectedAfter ? std::optional(library.profiles[*row.selectedAfter].id) : std::nullopt);
+        EXPECT_EQ(m_writes, writesBefore + 1);
+        EXPECT_EQ(m_repository.load(), *removed);
+    }
     EXPECT_TRUE(m_vault.calls.empty()); // the vault is not touched by a removal
 }
 
@@ -220,24 +186,14 @@ TEST_F(LocationChangesTest, RemoveEdgeCases) {
     library.profiles = {sampleProfile("A"), sampleProfile("B")};
     library = stored(library);
 
-    // An unknown id still rewrites the document and returns an equal library.
-    const int writesBefore = m_writes;
-    auto unknown = m_repository.remove(sampleProfile("Elsewhere"), library);
-    ASSERT_TRUE(unknown);
-    EXPECT_EQ(*unknown, library);
-    EXPECT_EQ(m_writes, writesBefore + 1);
-
     // Only the id is compared, and every entry with it goes (such a library cannot be stored,
     // so no save is involved: the writer observes the attempt).
     ProfileLibrary twins = library;
     VPNProfile twin = library.profiles[0];
     twin.name = "Renamed";
     twins.profiles.push_back(twin);
-    std::vector<std::string> seen;
-    ProfileRepository observing(m_temp.path() / "other.json", m_vault, [&](std::string_view bytes, const fs::path&) {
-        seen.emplace_back(bytes);
-        return std::expected<void, VPNFailure>{};
-    });
+    ProfileRepository observing(m_temp.path() / "other.json", m_vault,
+                                [](std::string_view, const fs::path&) { return std::expected<void, VPNFailure>{}; });
     auto removed = observing.remove(twin, twins);
     ASSERT_TRUE(removed);
     EXPECT_EQ(removed->profiles, std::vector{library.profiles[1]});
