@@ -27,21 +27,10 @@ TEST_F(AppModelOperationsTest, EditingIsRefusedForEveryReason) {
     const ProfileLibrary before = model.library();
     const std::string bytes = readFile(document());
 
-    struct Reason {
-        const char* what;
-        std::function<void()> enter;
-        std::function<void()> leave;
-    };
-    const Reason reasons[] = {
-        {"connecting", [&] { AppModelProbe::report(model, TunnelPhase::connecting); }, {}},
-        {"connected", [&] { AppModelProbe::report(model, TunnelPhase::connected); }, {}},
-        {"reconnecting", [&] { AppModelProbe::report(model, TunnelPhase::reconnecting); }, {}},
-        {"disconnecting", [&] { AppModelProbe::report(model, TunnelPhase::disconnecting); }, {}},
-        {"unknown", [&] { AppModelProbe::report(model, TunnelPhase::unknown); }, {}},
-    };
-    for (const auto& reason : reasons) {
-        SCOPED_TRACE(reason.what);
-        reason.enter();
+    for (const TunnelPhase phase : {TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::reconnecting,
+                                    TunnelPhase::disconnecting, TunnelPhase::unknown}) {
+        SCOPED_TRACE(rawValue(phase));
+        AppModelProbe::report(model, phase);
         EXPECT_FALSE(model.canEdit());
         const VPNProfile target = paris();
         model.favorite(target);
@@ -164,31 +153,32 @@ TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReturnsFailuresUnchanged
     EXPECT_EQ(m_vault->items.at(stored.credentialID), "p\xC3\xA9ss");
     EXPECT_FALSE(model.message()); // add reports to its caller, never through message
 
+    // Failures come back as the repository reports them, and change nothing.
     const ProfileLibrary before = model.library();
+    enum Fault { none, insertFails, saveFails };
     struct Row {
         const char* what;
         QString name, server, password;
+        Fault fault;
         VPNFailure expected;
     };
     const Row rows[] = {
-        {"bad name", "", "ch.example.com", "pw", VPNFailure::invalid(std::string(messages::nameAndCountry))},
-        {"bad server", "Bern", "https://ch.example.com", "pw", VPNFailure::invalid(std::string(messages::server))},
-        {"bad password", "Bern", "ch.example.com", "", VPNFailure::invalid(std::string(messages::password))},
+        {"bad name", "", "ch.example.com", "pw", none, VPNFailure::invalid(std::string(messages::nameAndCountry))},
+        {"bad server", "Bern", "https://ch.example.com", "pw", none,
+         VPNFailure::invalid(std::string(messages::server))},
+        {"bad password", "Bern", "ch.example.com", "", none, VPNFailure::invalid(std::string(messages::password))},
+        {"vault fails", "Bern", "ch.example.com", "pw", insertFails, VPNFailure::credentialsUnavailable()},
+        {"save fails", "Bern", "ch.example.com", "pw", saveFails, VPNFailure::storageUnavailable()},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        m_vault->failInsert = row.fault == insertFails;
+        m_failWrites = row.fault == saveFails;
         const auto result = model.add(row.name, "Switzerland", row.server, "ch.example.com", "me", row.password);
-        ASSERT_FALSE(result) << row.what;
-        EXPECT_EQ(result.error(), row.expected) << row.what;
-        EXPECT_EQ(model.library(), before) << row.what;
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error(), row.expected);
+        EXPECT_EQ(model.library(), before);
     }
-    m_vault->failInsert = true;
-    EXPECT_EQ(model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw").error(),
-              VPNFailure::credentialsUnavailable());
-    m_vault->failInsert = false;
-    m_failWrites = true;
-    EXPECT_EQ(model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw").error(),
-              VPNFailure::storageUnavailable());
-    EXPECT_EQ(model.library(), before);
     EXPECT_FALSE(model.message());
 }
 
