@@ -1,12 +1,18 @@
 #include "core/ProfileRepository.h"
 
+#include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
 #include "support/FakeVault.h"
 #include "support/TempDir.h"
 #include "support/TestProfiles.h"
 
+#include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -14,39 +20,66 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const VPNFailure storageFailure = VPNFailure::storageUnavailable();
+const VPNFailure passwordFailure = VPNFailure::invalid(std::string(messages::password));
+
+// A repository on a real document in a temporary folder, whose writer counts its calls and can be
+// told to fail with a failure of its own.
 class ProfileRepositoryTest : public ::testing::Test {
 protected:
+    ProfileRepositoryTest()
+        : m_repository(document(), m_vault,
+                       [this](std::string_view bytes, const fs::path& to) -> std::expected<void, VPNFailure> {
+                           ++m_writes;
+                           if (m_failWrites) {
+                               return std::unexpected(VPNFailure::invalid("disk full"));
+                           }
+                           return writeFileAtomically(bytes, to);
+                       }) {}
+
     fs::path folder() const { return m_temp.path() / "data" / "Vantorel"; }
     fs::path document() const { return folder() / "locations-v1.json"; }
 
-    const ProfileLibrary& twoLocations() const { return m_twoLocations; }
-
-    TempDir m_temp;
-    ProfileLibrary m_twoLocations = [] {
+    // `count` locations, the first selected, and a preference that is not the default.
+    static ProfileLibrary libraryOf(int count) {
         ProfileLibrary library;
-        library.profiles = {sampleProfile("London"), sampleProfile("Paris")};
-        library.selectedID = library.profiles[1].id;
+        for (int i = 0; i < count; ++i) {
+            library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
+        }
+        library.selectedID = library.profiles.front().id;
         library.settings.disconnectOnSleep = true;
         return library;
-    }();
+    }
+
+    // Saves `library` as the current document and returns it.
+    ProfileLibrary stored(ProfileLibrary library) {
+        EXPECT_TRUE(m_repository.save(library));
+        return library;
+    }
+
+    TempDir m_temp;
     FakeVault m_vault;
+    bool m_failWrites = false;
+    int m_writes = 0;
+    ProfileRepository m_repository;
 };
 
 } // namespace
 
 TEST_F(ProfileRepositoryTest, FreshAccountLoadsEmptyAndSavesCreatePrivateFiles) {
-    ProfileRepository repository(document(), m_vault);
+    ProfileRepository repository(document(), m_vault); // the default writer
     EXPECT_EQ(repository.fileURL(), document());
     EXPECT_EQ(repository.load(), ProfileLibrary{});
     EXPECT_FALSE(fs::exists(m_temp.path() / "data")); // a load creates nothing
 
+    const ProfileLibrary two = libraryOf(2);
     ASSERT_TRUE(repository.save(ProfileLibrary{}));
-    ASSERT_TRUE(repository.save(twoLocations())); // replaces the first in place
+    ASSERT_TRUE(repository.save(two)); // replaces the first in place
     EXPECT_EQ(modeOf(m_temp.path() / "data"), 0700u);
     EXPECT_EQ(modeOf(folder()), 0700u);
     EXPECT_EQ(modeOf(document()), 0600u);
-    EXPECT_EQ(repository.load(), twoLocations());
-    EXPECT_EQ(readFile(document()), LibraryDocument::encode(twoLocations()));
+    EXPECT_EQ(repository.load(), two);
+    EXPECT_EQ(readFile(document()), LibraryDocument::encode(two));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder())) {
         names.push_back(entry.path().filename());
@@ -56,12 +89,11 @@ TEST_F(ProfileRepositoryTest, FreshAccountLoadsEmptyAndSavesCreatePrivateFiles) 
 
 TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainDocument) {
     fs::create_directories(folder());
-    ProfileRepository repository(document(), m_vault);
     const fs::path elsewhere = m_temp.path() / "elsewhere.json";
-    writeFile(elsewhere, LibraryDocument::encode(twoLocations()));
+    writeFile(elsewhere, LibraryDocument::encode(libraryOf(2)));
     const auto expectRefused = [&](const char* what) {
         SCOPED_TRACE(what);
-        EXPECT_EQ(repository.load(), std::unexpected(VPNFailure::storageUnavailable()));
+        EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
         fs::remove_all(document());
     };
 
@@ -78,57 +110,223 @@ TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainDocument) {
 
     // A file where the folder should be is not "no document".
     ProfileRepository underFile(elsewhere / "locations-v1.json", m_vault);
-    EXPECT_EQ(underFile.load(), std::unexpected(VPNFailure::storageUnavailable()));
+    EXPECT_EQ(underFile.load(), std::unexpected(storageFailure));
 }
 
 TEST_F(ProfileRepositoryTest, SizeLimitIsExact) {
     fs::create_directories(folder());
-    ProfileRepository repository(document(), m_vault);
-    const std::string encoded = LibraryDocument::encode(twoLocations());
+    const ProfileLibrary library = libraryOf(2);
+    const std::string encoded = LibraryDocument::encode(library);
     // Whitespace carries no meaning, so pad a valid document to the exact sizes.
     const std::string atLimit = encoded + std::string(ProfileRepository::maxDocumentSize - encoded.size(), ' ');
     writeFile(document(), atLimit);
-    EXPECT_EQ(repository.load(), twoLocations());
+    EXPECT_EQ(m_repository.load(), library);
     writeFile(document(), atLimit + " ");
-    EXPECT_EQ(repository.load().error(), VPNFailure::storageUnavailable());
+    EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
 }
 
 // A library that fails its check is neither written nor read, and reports the storage failure
 // rather than the location's own message.
 TEST_F(ProfileRepositoryTest, RefusedLibraryIsNeitherSavedNorLoaded) {
-    ProfileRepository repository(document(), m_vault);
-    ASSERT_TRUE(repository.save(twoLocations()));
+    const ProfileLibrary library = stored(libraryOf(2));
     const std::string before = readFile(document());
 
-    ProfileLibrary invalidLocation = twoLocations();
+    ProfileLibrary invalidLocation = library;
     invalidLocation.profiles[0].server = "not a host";
-    ProfileLibrary dangling = twoLocations();
+    ProfileLibrary dangling = library;
     dangling.selectedID = Uuid::random();
     for (const auto& refused : {invalidLocation, dangling}) {
-        EXPECT_EQ(repository.save(refused), std::unexpected(VPNFailure::storageUnavailable()));
+        EXPECT_EQ(m_repository.save(refused), std::unexpected(storageFailure));
         EXPECT_EQ(readFile(document()), before);
 
-        const std::string stored = LibraryDocument::encode(refused);
-        writeFile(document(), stored);
-        EXPECT_EQ(repository.load(), std::unexpected(VPNFailure::storageUnavailable()));
-        EXPECT_EQ(readFile(document()), stored); // a load never modifies the file
+        const std::string bytes = LibraryDocument::encode(refused);
+        writeFile(document(), bytes);
+        EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
+        EXPECT_EQ(readFile(document()), bytes); // a load never modifies the file
         writeFile(document(), before);
     }
 }
 
-TEST_F(ProfileRepositoryTest, WriterReceivesTheDocumentAndItsFailureBecomesStorageFailure) {
-    std::vector<std::pair<std::string, fs::path>> writes;
-    ProfileRepository observed(document(), m_vault, [&](std::string_view bytes, const fs::path& to) {
-        writes.emplace_back(bytes, to);
-        return std::expected<void, VPNFailure>{};
-    });
-    ASSERT_TRUE(observed.save(twoLocations()));
-    ASSERT_EQ(writes.size(), 1u);
-    EXPECT_EQ(writes[0].first, LibraryDocument::encode(twoLocations()));
-    EXPECT_EQ(writes[0].second, document());
+TEST_F(ProfileRepositoryTest, AddStoresPasswordThenDocument) {
+    const ProfileLibrary empty = stored(ProfileLibrary{});
+    VPNProfile typed = sampleProfile();
+    typed.server = "  UK.Provider.Example ";
+    const auto added = m_repository.add(typed, "p\xC3\xA9ss", empty);
+    ASSERT_TRUE(added);
+    ASSERT_EQ(added->profiles.size(), 1u);
+    EXPECT_EQ(added->profiles[0].server, "uk.provider.example"); // the validated copy is stored
+    EXPECT_EQ(added->selectedID, typed.id);                      // nothing was selected
+    EXPECT_EQ(m_repository.load(), *added);
+    EXPECT_EQ(m_vault.items.at(typed.credentialID), "p\xC3\xA9ss"); // under credentialID, not id
+    EXPECT_EQ(m_vault.calls, std::vector<std::string>{"insert " + typed.credentialID.string()});
 
-    ProfileRepository failing(document(), m_vault, [](std::string_view, const fs::path&) {
-        return std::expected<void, VPNFailure>(std::unexpected(VPNFailure::invalid("disk full")));
-    });
-    EXPECT_EQ(failing.save(twoLocations()).error(), VPNFailure::storageUnavailable());
+    // Later adds are appended at the end and keep the existing selection. A password is one byte
+    // at the least and 1,024 at the most.
+    const VPNProfile second = sampleProfile("Paris");
+    const auto again = m_repository.add(second, "x", *added);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->profiles.back(), second);
+    EXPECT_EQ(again->selectedID, typed.id);
+    EXPECT_TRUE(m_repository.add(sampleProfile("Rome"), std::string(1024, 'x'), *again));
+}
+
+// Every way an add can fail leaves the document and the vault as they were.
+TEST_F(ProfileRepositoryTest, FailedAddsChangeNothing) {
+    const ProfileLibrary current = stored(libraryOf(1));
+    const std::string before = readFile(document());
+
+    VPNProfile invalid = sampleProfile();
+    invalid.name = "";
+    VPNProfile duplicateId = sampleProfile();
+    duplicateId.id = current.profiles[0].id;
+    std::string euros; // 342 characters in 1,026 bytes
+    for (int i = 0; i < 342; ++i) {
+        euros += "\u20AC";
+    }
+
+    enum Fault { none, insertFails, saveFails, saveAndUndoFail };
+    const auto nameFailure = VPNFailure::invalid(std::string(messages::nameAndCountry));
+    struct Row {
+        const char* what;
+        VPNProfile profile;
+        std::string password;
+        ProfileLibrary library;
+        Fault fault;
+        VPNFailure expected;
+        std::vector<std::string> vaultCalls; // "insert" / "remove" for the new credential
+    };
+    const VPNProfile good = sampleProfile("Paris");
+    const Row rows[] = {
+        {"invalid location and bad password", invalid, "", current, none, nameFailure, {}},
+        {"empty password", good, "", current, none, passwordFailure, {}},
+        {"1,025-byte password", good, std::string(1025, 'a'), current, none, passwordFailure, {}},
+        {"342 three-byte characters", good, euros, current, none, passwordFailure, {}},
+        {"NUL in the middle", good, std::string("ab\0cd", 5), current, none, passwordFailure, {}},
+        {"NUL at the end", good, std::string("abcd\0", 5), current, none, passwordFailure, {}},
+        {"ill-formed UTF-8", good, "ab\xFF", current, none, passwordFailure, {}},
+        {"duplicate id", duplicateId, "pw", current, none, storageFailure, {}},
+        {"201st location", good, "pw", libraryOf(200), none, storageFailure, {}},
+        {"vault insert fails", good, "pw", current, insertFails, VPNFailure::credentialsUnavailable(), {"insert"}},
+        {"save fails", good, "pw", current, saveFails, storageFailure, {"insert", "remove"}},
+        {"save and undo fail", good, "pw", current, saveAndUndoFail, storageFailure, {"insert", "remove"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        m_vault = FakeVault{};
+        m_vault.failInsert = row.fault == insertFails;
+        m_vault.failRemove = row.fault == saveAndUndoFail;
+        m_failWrites = row.fault == saveFails || row.fault == saveAndUndoFail;
+        const ProfileLibrary given = row.library;
+
+        const auto result = m_repository.add(row.profile, row.password, row.library);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error(), row.expected);
+        EXPECT_EQ(row.library, given);
+        EXPECT_EQ(readFile(document()), before);
+        std::vector<std::string> expectedCalls;
+        for (const auto& call : row.vaultCalls) {
+            expectedCalls.push_back(call + " " + row.profile.credentialID.string());
+        }
+        EXPECT_EQ(m_vault.calls, expectedCalls);
+        // Only an undo that itself failed may leave the password behind.
+        EXPECT_EQ(m_vault.items.contains(row.profile.credentialID), row.fault == saveAndUndoFail);
+    }
+}
+
+// Removal drops the entry and, when it was selected, selects the first remaining one.
+TEST_F(ProfileRepositoryTest, RemoveMovesSelectionToTheFirstRemaining) {
+    struct Row {
+        const char* what;
+        int count;
+        std::optional<int> selected;
+        int removed; // -1: a location not in the library
+        std::vector<int> left;
+        std::optional<int> selectedAfter;
+    };
+    const Row rows[] = {
+        {"selected last entry: the first is selected, not the neighbour", 3, 2, 2, {0, 1}, 0},
+        {"unselected entry: selection and order kept", 3, 1, 0, {1, 2}, 1},
+        {"the only entry: nothing selected", 1, 0, 0, {}, std::nullopt},
+        {"nothing selected stays so", 2, std::nullopt, 1, {0}, std::nullopt},
+        {"unknown id: rewritten unchanged", 2, 0, -1, {0, 1}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProfileLibrary library = libraryOf(row.count);
+        library.selectedID = row.selected ? std::optional(library.profiles[*row.selected].id) : std::optional<Uuid>();
+        library = stored(library);
+        const int writesBefore = m_writes;
+        const auto removed =
+            m_repository.remove(row.removed < 0 ? sampleProfile("Elsewhere") : library.profiles[row.removed], library);
+        ASSERT_TRUE(removed);
+        std::vector<VPNProfile> left;
+        for (const int i : row.left) {
+            left.push_back(library.profiles[i]);
+        }
+        EXPECT_EQ(removed->profiles, left);
+        EXPECT_EQ(removed->selectedID,
+                  row.selectedAfter ? std::optional(library.profiles[*row.selectedAfter].id) : std::nullopt);
+        EXPECT_EQ(m_writes, writesBefore + 1);
+        EXPECT_EQ(m_repository.load(), *removed);
+    }
+    EXPECT_TRUE(m_vault.calls.empty()); // the vault is not touched by a removal
+}
+
+TEST_F(ProfileRepositoryTest, RemoveComparesIdsOnlyAndAFailedSaveChangesNothing) {
+    const ProfileLibrary library = stored(libraryOf(2));
+    // Every entry with the id goes, whatever its other fields.
+    ProfileLibrary twins = library;
+    VPNProfile twin = library.profiles[0];
+    twin.name = "Renamed";
+    twins.profiles.push_back(twin);
+    const auto removed = m_repository.remove(twin, twins);
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(removed->profiles, std::vector{library.profiles[1]});
+
+    m_failWrites = true;
+    const std::string before = readFile(document());
+    EXPECT_EQ(m_repository.remove(library.profiles[1], *removed), std::unexpected(storageFailure));
+    EXPECT_EQ(readFile(document()), before);
+}
+
+// A process killed at any moment of a save leaves either the old or the new document, never a
+// mixture, and at most the one temporary file it was writing.
+TEST_F(ProfileRepositoryTest, KilledSavesLeaveOneWholeDocument) {
+    ProfileRepository repository(document(), m_vault); // the default writer
+    // Two libraries of clearly different sizes, so a torn write could not pass for either.
+    const ProfileLibrary first = libraryOf(3);
+    const ProfileLibrary second = libraryOf(150);
+    ASSERT_TRUE(repository.save(first));
+
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 20'000);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    int kills = 0;
+    for (; kills < 200 && std::chrono::steady_clock::now() < deadline; ++kills) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (bool even = true;; even = !even) {
+                (void)repository.save(even ? second : first);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+
+        const auto loaded = repository.load();
+        ASSERT_TRUE(loaded) << "after kill " << kills;
+        EXPECT_TRUE(*loaded == first || *loaded == second) << "after kill " << kills;
+        // Besides the document, at most the one temporary file the killed save was writing.
+        const std::vector<fs::directory_entry> entries(fs::directory_iterator(folder()), {});
+        EXPECT_LE(entries.size(), 2u) << "after kill " << kills;
+        for (const auto& entry : entries) {
+            if (entry.path() != document()) {
+                fs::remove(entry.path());
+            }
+        }
+    }
+    EXPECT_EQ(kills, 200) << "the time bound cut the run short";
 }
