@@ -24,10 +24,9 @@ std::size_t temporaryFilesIn(const fs::path& folder) {
 
 TEST(AtomicFile, TemporaryNameIsPrefixUuidSuffix) {
     const std::string name = temporaryFileName();
-    ASSERT_EQ(name.size(), std::string(".locations-").size() + 36 + std::string(".tmp").size());
-    EXPECT_TRUE(name.starts_with(".locations-"));
-    EXPECT_TRUE(name.ends_with(".tmp"));
-    EXPECT_TRUE(Uuid::parse(name.substr(11, 36)));
+    ASSERT_EQ(name.size(), temporaryFilePrefix.size() + 36 + temporaryFileSuffix.size());
+    EXPECT_TRUE(name.starts_with(temporaryFilePrefix) && name.ends_with(temporaryFileSuffix)) << name;
+    EXPECT_TRUE(Uuid::parse(name.substr(temporaryFilePrefix.size(), 36))) << name;
     EXPECT_NE(name, temporaryFileName());
 }
 
