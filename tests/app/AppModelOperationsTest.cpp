@@ -98,42 +98,36 @@ TEST_F(AppModelOperationsTest, FavoriteSelectAndPreferencesStoreBeforePublishing
     EXPECT_TRUE(model.message());
 }
 
-TEST_F(AppModelOperationsTest, RemoveDeletesThePasswordAfterTheDocument) {
+TEST_F(AppModelOperationsTest, RemoveStoresTheDocumentThenDeletesThePassword) {
     AppModel& model = startWithTwo();
-    const VPNProfile target = london();
-    const VPNProfile remaining = paris();
-    model.startRemove(target);
+    const VPNProfile london = this->london();
+    const VPNProfile paris = this->paris();
+    model.startRemove(london);
     EXPECT_EQ(model.library().profiles.size(), 2u); // not before a later turn of the loop
     QCoreApplication::processEvents();
-    EXPECT_EQ(model.library().profiles, std::vector{remaining});
-    EXPECT_EQ(model.library().selectedID, remaining.id);
-    EXPECT_EQ(m_vault->calls, std::vector<std::string>{"remove " + target.credentialID.string()});
+    EXPECT_EQ(model.library().profiles, std::vector{paris});
+    EXPECT_EQ(model.library().selectedID, paris.id);
+    EXPECT_EQ(m_vault->calls, std::vector<std::string>{"remove " + london.credentialID.string()});
     EXPECT_FALSE(model.message());
-    EXPECT_FALSE(model.busy());
-}
-
-TEST_F(AppModelOperationsTest, RemoveFailures) {
-    AppModel& model = startWithTwo();
-
-    // The password cannot be deleted: the location stays removed, in memory and on disk.
-    m_vault->failRemove = true;
-    const VPNProfile target = london();
-    model.remove(target);
-    EXPECT_EQ(model.library().profiles.size(), 1u);
-    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
-    const std::string_view leftBehind = platformText().credentialLeftBehind;
-    EXPECT_EQ(model.message(), QString::fromUtf8(leftBehind.data(), static_cast<qsizetype>(leftBehind.size())));
     EXPECT_FALSE(model.busy());
 
     // The document cannot be saved: nothing changes and the vault is not asked.
-    model.setMessage(std::nullopt);
     m_vault->calls.clear();
     m_failWrites = true;
-    const ProfileLibrary before = model.library();
-    model.remove(paris());
-    EXPECT_EQ(model.library(), before);
+    model.remove(paris);
+    EXPECT_EQ(model.library().profiles, std::vector{paris});
     EXPECT_EQ(model.message(), QString::fromUtf8(VPNFailure::storageUnavailable().description().data()));
     EXPECT_TRUE(m_vault->calls.empty());
+    EXPECT_FALSE(model.busy());
+
+    // The password cannot be deleted: the location stays removed, in memory and on disk.
+    m_failWrites = false;
+    m_vault->failRemove = true;
+    model.remove(paris);
+    EXPECT_TRUE(model.library().profiles.empty());
+    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
+    const std::string_view leftBehind = platformText().credentialLeftBehind;
+    EXPECT_EQ(model.message(), QString::fromUtf8(leftBehind.data(), static_cast<qsizetype>(leftBehind.size())));
     EXPECT_FALSE(model.busy());
 }
 
