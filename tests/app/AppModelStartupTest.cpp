@@ -24,10 +24,10 @@ TEST_F(AppModelStartupTest, NoDocumentStartsEmptyAndHealthy) {
 TEST_F(AppModelStartupTest, LoadsTheStoredLibrary) {
     ProfileLibrary stored;
     stored.profiles = {sampleProfile("London"), sampleProfile("Paris")};
-    stored.selectedID = stored.profiles[0].id;
+    stored.selectedID = stored.profiles[1].id;
+    stored.settings.allowLocalNetwork = true;
     writeDocument(stored);
-    AppModel& model = startModel();
-    EXPECT_EQ(model.library(), stored);
+    EXPECT_EQ(startModel().library(), stored);
 }
 
 TEST_F(AppModelStartupTest, UnreadableDocumentLeavesStorageUnhealthyAndTheFileUntouched) {
