@@ -4,10 +4,77 @@
 #include "ui/components/Palette.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QToolTip>
 
 namespace vantorel {
+namespace {
+
+// Fusion with the app's own plain push buttons ("Select", "Cancel", the alerts' buttons): a
+// rounded, faintly lit panel with room around the text, brighter while hovered, darker while held
+// down, dimmed while disabled, with a violet ring when the keyboard focuses it.
+class ThemeStyle final : public QProxyStyle {
+public:
+    ThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override {
+        if (type != CT_PushButton) {
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        }
+        return {contents.width() + 2 * horizontalPadding, std::max(contents.height() + 2 * verticalPadding, 30)};
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelButtonCommand) {
+            paintButton(*option, *painter);
+            return;
+        }
+        // The button draws its own focus ring, which a dotted rectangle would only clutter.
+        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget) != nullptr) {
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+private:
+    static constexpr int horizontalPadding = 14;
+    static constexpr int verticalPadding = 7;
+    static constexpr qreal radius = 7;
+
+    static void paintButton(const QStyleOption& option, QPainter& painter) {
+        const bool enabled = option.state & State_Enabled;
+        const bool down = option.state & (State_Sunken | State_On);
+        const bool hovered = enabled && (option.state & State_MouseOver);
+        qreal lift = 0.08;
+        if (!enabled) {
+            lift = 0.04;
+        } else if (down) {
+            lift = 0.04;
+        } else if (hovered) {
+            lift = 0.12;
+        }
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF area = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setBrush(Palette::text.color(lift));
+        painter.setPen(QPen(Palette::line.color(enabled ? 0.12 : 0.06), 1));
+        painter.drawRoundedRect(area, radius, radius);
+        if ((option.state & State_HasFocus) && (option.state & State_KeyboardFocusChange)) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(Palette::violet.color(0.8), 1.5));
+            painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+        }
+        painter.restore();
+    }
+};
+
+} // namespace
 
 QPalette Theme::palette() {
     const auto background = Palette::background.color();
@@ -52,9 +119,7 @@ QPalette Theme::palette() {
 
 void Theme::apply(QApplication& application) {
     Fonts::load();
-    if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        application.setStyle(fusion);
-    }
+    application.setStyle(new ThemeStyle);
     const auto colors = palette();
     application.setPalette(colors);
     // Tooltips keep a palette of their own that setPalette does not reach.
