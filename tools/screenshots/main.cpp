@@ -25,9 +25,14 @@
 #include "ui/components/TextLabel.h"
 #include "ui/components/Theme.h"
 #include "ui/components/ToggleButton.h"
+#include "ui/pages/AddLocationSheet.h"
+#include "ui/pages/AddLocationView.h"
 #include "ui/pages/ConnectionView.h"
+#include "ui/pages/LocationRow.h"
+#include "ui/pages/LocationsView.h"
 #include "ui/shell/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGridLayout>
@@ -35,6 +40,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -443,22 +449,31 @@ public:
     std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
 };
 
-// The main window on a page, over a small made-up library read from a throwaway folder. `state`
-// puts the model into the phase to be shown.
+// The main window on a page, over a made-up library of eight locations (or none) read from a
+// throwaway folder. `state` puts the model into the state to be shown.
 std::unique_ptr<QWidget> windowShot(AppPage page,
-                                    const std::function<void(AppModel&, const ProfileLibrary&)>& state = {}) {
+                                    const std::function<void(AppModel&, const ProfileLibrary&)>& state = {},
+                                    bool withLocations = true) {
     ProfileLibrary library;
     const std::tuple<const char*, const char*, const char*, bool> locations[] = {
         {"London", "United Kingdom", "uk.provider.example", true},
         {"Amsterdam 2", "Netherlands", "nl2.provider.example", false},
         {"Amsterdam 10", "Netherlands", "nl10.provider.example", false},
         {"Z\u00fcrich", "Switzerland", "ch.provider.example", true},
+        {"Oslo", "Norway", "no.provider.example", false},
+        {"Montr\u00e9al", "Canada", "ca.provider.example", false},
+        {"Tokyo", "Japan", "jp.provider.example", true},
+        {"S\u00e3o Paulo", "Brazil", "br.provider.example", false},
     };
     for (const auto& [name, country, server, favorite] : locations) {
-        library.profiles.push_back(VPNProfile{Uuid::random(), QString::fromUtf8(name).toStdString(), country, server,
-                                              server, "customer-0042", Uuid::random(), favorite});
+        if (withLocations) {
+            library.profiles.push_back(VPNProfile{Uuid::random(), QString::fromUtf8(name).toStdString(), country,
+                                                  server, server, "customer-0042", Uuid::random(), favorite});
+        }
     }
-    library.selectedID = library.profiles.front().id;
+    if (withLocations) {
+        library.selectedID = library.profiles[4].id;
+    }
     library.settings.allowLocalNetwork = true;
     QTemporaryDir folder;
     const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
@@ -535,6 +550,26 @@ bool save(const Shot& shot, const QDir& folder) {
     return true;
 }
 
+// The removal confirmation for the first location of the list, as the row's menu opens it.
+QImage renderRemovalConfirmation(QWidget& window) {
+    auto* page = window.findChild<LocationsView*>();
+    page->findChild<LocationRow*>()->findChild<QAction*>(QStringLiteral("removeAction"))->trigger();
+    QApplication::processEvents();
+    return render(*page->removalConfirmation());
+}
+
+// The add-location sheet as it opens; with `saved`, after "Save location" with every field empty.
+std::function<QImage(QWidget&)> renderSheet(bool saved) {
+    return [saved](QWidget& window) {
+        auto* sheet = window.findChild<AddLocationSheet*>();
+        if (saved) {
+            sheet->view()->save();
+        }
+        QApplication::processEvents();
+        return render(*sheet);
+    };
+}
+
 std::function<std::unique_ptr<QWidget>()> windowIn(AppPage page, TunnelPhase phase, bool sessionStarted = false) {
     return [=] {
         return windowShot(page, [=](AppModel& model, const ProfileLibrary& library) {
@@ -593,6 +628,30 @@ int main(int argc, char** argv) {
          [] {
              return windowShot(AppPage::locations);
          }},
+        {"window-locations-empty.png", 1140,
+         [] {
+             return windowShot(AppPage::locations, {}, false);
+         }},
+        {"window-locations-no-match.png", 1140,
+         [] {
+             return windowShot(AppPage::locations, [](AppModel& model, const ProfileLibrary&) {
+                 model.setQuery(QStringLiteral("Lisbon"));
+             });
+         }},
+        {"window-locations-locked.png", 1140, windowIn(AppPage::locations, TunnelPhase::connected, true)},
+        {"dialog-remove-location.png", 1140, [] { return windowShot(AppPage::locations); }, renderRemovalConfirmation},
+        {"sheet-add-location.png", 1140,
+         [] {
+             return windowShot(AppPage::locations,
+                               [](AppModel& model, const ProfileLibrary&) { model.setShowingAdd(true); });
+         },
+         renderSheet(false)},
+        {"sheet-add-location-error.png", 1140,
+         [] {
+             return windowShot(AppPage::locations,
+                               [](AppModel& model, const ProfileLibrary&) { model.setShowingAdd(true); });
+         },
+         renderSheet(true)},
         {"window-preferences.png", 1140, windowIn(AppPage::preferences, TunnelPhase::disconnected)},
         {"window-preferences-disabled.png", 1140, windowIn(AppPage::preferences, TunnelPhase::connected, true)},
         {"window-service.png", 1140,

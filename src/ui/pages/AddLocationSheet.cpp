@@ -2,6 +2,10 @@
 
 #include "app/AppModel.h"
 #include "ui/components/Palette.h"
+#include "ui/pages/AddLocationView.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
 
 namespace vantorel {
 
@@ -9,12 +13,50 @@ AddLocationSheet::AddLocationSheet(AppModel& model, QWidget* parent) : QDialog(p
     setObjectName(QStringLiteral("addLocationSheet"));
     setWindowTitle(tr("Add Location"));
     setAccessibleName(tr("Add Location"));
+    setWindowModality(Qt::WindowModal);
     setFixedWidth(sheetWidth);
-    setMinimumHeight(200);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, Palette::background.color());
     setPalette(colors);
     setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // Cancel, Escape, Save, the window closing, the model turning `showingAdd` off: all end here.
+    connect(this, &QDialog::finished, this, &AddLocationSheet::dismantle);
+}
+
+void AddLocationSheet::present() {
+    dismantle();
+    m_view = new AddLocationView(m_model, this);
+    m_view->setObjectName(QStringLiteral("addLocationView"));
+    connect(m_view, &AddLocationView::cancelRequested, this, &QDialog::reject);
+    layout()->addWidget(m_view);
+    open();
+    m_view->firstField()->setFocus(Qt::OtherFocusReason);
+}
+
+AddLocationView* AddLocationSheet::view() const {
+    return m_view;
+}
+
+bool AddLocationSheet::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // Exactly as tall as the content at the sheet's width, growing when the error line appears.
+    if (event->type() == QEvent::LayoutRequest) {
+        const QLayout* content = layout();
+        setFixedHeight(content->hasHeightForWidth() ? content->totalHeightForWidth(sheetWidth)
+                                                    : content->totalSizeHint().height());
+    }
+    return handled;
+}
+
+void AddLocationSheet::dismantle() {
+    if (m_view != nullptr) {
+        m_view->wipePassword();
+        m_view->hide();
+        m_view->deleteLater();
+        m_view = nullptr;
+    }
 }
 
 } // namespace vantorel

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 namespace vantorel {
 
+class AddLocationView;
 class AppModel;
 
-// The sheet in which a new location is typed in, presented over the main window.
+// The window-modal sheet in which a new location is typed in, presented over the main window.
+// Every presentation gets a new, empty AddLocationView; every close, by any path, wipes the
+// password and lets the view go.
 class AddLocationSheet final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AddLocationSheet)
@@ -16,8 +20,19 @@ public:
 
     explicit AddLocationSheet(AppModel& model, QWidget* parent = nullptr);
 
+    // Shows the sheet with empty fields, the keyboard in the first one.
+    void present();
+    // The content while the sheet is shown; null otherwise.
+    AddLocationView* view() const;
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void dismantle();
+
     AppModel& m_model;
+    QPointer<AddLocationView> m_view;
 };
 
 } // namespace vantorel

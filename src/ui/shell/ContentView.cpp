@@ -9,6 +9,7 @@
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/ConnectionView.h"
+#include "ui/pages/LocationsView.h"
 #include "ui/pages/PreferencesView.h"
 #include "ui/pages/ServiceView.h"
 #include "ui/shell/Sidebar.h"
@@ -107,7 +108,7 @@ QWidget* ContentView::buildDetail() {
             page = new ConnectionView(m_model, pageArea);
             break;
         case AppPage::locations:
-            page = new QWidget(pageArea);
+            page = new LocationsView(m_model, pageArea);
             break;
         case AppPage::preferences:
             page = new PreferencesView(m_model, pageArea);
@@ -157,7 +158,7 @@ void ContentView::refreshAlert() {
 
 void ContentView::refreshSheet() {
     if (m_model.showingAdd() && !m_sheet->isVisible()) {
-        m_sheet->open();
+        m_sheet->present();
     } else if (!m_model.showingAdd() && m_sheet->isVisible()) {
         m_sheet->done(QDialog::Accepted);
     }

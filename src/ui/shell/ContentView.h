@@ -31,7 +31,7 @@ public:
     Sidebar* sidebar() const { return m_sidebar; }
     QMessageBox* alert() const { return m_alert; }
     AddLocationSheet* sheet() const { return m_sheet; }
-    // The page widget shown for `page` (Locations is still an empty placeholder).
+    // The page widget shown for `page`.
     QWidget* pageWidget(AppPage page) const { return m_pages[static_cast<std::size_t>(page)]; }
 
 protected:

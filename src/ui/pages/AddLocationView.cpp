@@ -1,0 +1,127 @@
+#include "ui/pages/AddLocationView.h"
+
+#include "app/AppModel.h"
+#include "app/PlatformText.h"
+#include "ui/ModelWatcher.h"
+#include "ui/QtText.h"
+#include "ui/components/AccentButton.h"
+#include "ui/components/Fonts.h"
+#include "ui/components/InputField.h"
+#include "ui/components/Notice.h"
+#include "ui/components/PageHeading.h"
+#include "ui/components/Palette.h"
+#include "ui/components/TextLabel.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+namespace vantorel {
+
+AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model),
+      m_name(new InputField(QStringLiteral("Location name"), QStringLiteral("London"), InputField::Kind::plain, this)),
+      m_country(
+          new InputField(QStringLiteral("Country"), QStringLiteral("United Kingdom"), InputField::Kind::plain, this)),
+      m_server(new InputField(QStringLiteral("Server hostname"), QStringLiteral("uk.provider.example"),
+                              InputField::Kind::plain, this)),
+      m_identity(new InputField(QStringLiteral("Server certificate identity"),
+                                QStringLiteral("Exact remote ID from your provider"), InputField::Kind::plain, this)),
+      m_username(new InputField(QStringLiteral("VPN username"), QStringLiteral("Customer VPN username"),
+                                InputField::Kind::plain, this)),
+      m_password(new InputField(QStringLiteral("VPN password"), toQString(platformText().passwordPlaceholder),
+                                InputField::Kind::secret, this)),
+      m_error(new TextLabel({}, Fonts::system(12), Palette::error.color(), this)),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      m_save(new AccentButton(QStringLiteral("Save location"), this)) {
+    m_name->setObjectName(QStringLiteral("nameField"));
+    m_country->setObjectName(QStringLiteral("countryField"));
+    m_server->setObjectName(QStringLiteral("serverField"));
+    m_identity->setObjectName(QStringLiteral("identityField"));
+    m_username->setObjectName(QStringLiteral("usernameField"));
+    m_password->setObjectName(QStringLiteral("passwordField"));
+    m_error->setObjectName(QStringLiteral("errorLine"));
+    m_error->hide();
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_save->setObjectName(QStringLiteral("saveButton"));
+    m_save->setFont(Fonts::system(13, QFont::Medium));
+    m_save->setPadding(QMargins(16, 9, 16, 9));
+    // The dialog around it presses the default button on Return, and only while it is enabled.
+    m_save->setDefault(true);
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancelRequested);
+    connect(m_save, &QPushButton::clicked, this, &AddLocationView::save);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(30, 30, 30, 30);
+    column->setSpacing(21);
+    column->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
+                                      QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(16);
+    pair->addWidget(m_name, 1);
+    pair->addWidget(m_country, 1);
+    column->addLayout(pair);
+    column->addWidget(m_server);
+    column->addWidget(m_identity);
+    column->addWidget(m_username);
+    column->addWidget(m_password);
+    column->addWidget(m_error);
+    column->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), this));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cancel, 0, Qt::AlignVCenter);
+    buttons->addStretch(1);
+    buttons->addWidget(m_save, 0, Qt::AlignVCenter);
+    column->addLayout(buttons);
+
+    new ModelWatcher(
+        model, [this] { refresh(); }, this);
+    refresh();
+}
+
+AddLocationView::~AddLocationView() {
+    wipePassword();
+}
+
+void AddLocationView::refresh() {
+    m_save->setEnabled(m_model.canEdit());
+}
+
+void AddLocationView::save() {
+    const auto added = m_model.add(m_name->text(), m_country->text(), m_server->text(), m_identity->text(),
+                                   m_username->text(), m_password->text());
+    if (!added) {
+        m_error->setText(QString::fromUtf8(added.error().description()));
+        m_error->show();
+        return;
+    }
+    m_model.setShowingAdd(false);
+    wipePassword();
+}
+
+void AddLocationView::wipePassword() {
+    QLineEdit* field = m_password->field();
+    // Sharing the field's buffer until setText gives the field a new one leaves this the buffer's
+    // only owner, so the password can be overwritten where it was typed rather than just freed.
+    QString secret = field->text();
+    field->setText(QString()); // setText, not clear(): it also drops the undo history
+    if (!secret.isEmpty() && secret.isDetached()) {
+        explicit_bzero(secret.data(), std::size_t(secret.size()) * sizeof(QChar));
+    }
+}
+
+QPushButton* AddLocationView::cancelButton() const {
+    return m_cancel;
+}
+
+QPushButton* AddLocationView::saveButton() const {
+    return m_save;
+}
+
+QWidget* AddLocationView::firstField() const {
+    return m_name->field();
+}
+
+} // namespace vantorel

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/Uuid.h"
+#include "core/VPNProfile.h"
+
+#include <QWidget>
+#include <map>
+#include <optional>
+#include <vector>
+
+class QAbstractButton;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class QVBoxLayout;
+
+namespace vantorel {
+
+class AccentButton;
+class AppModel;
+class LocationRow;
+class Panel;
+class TextLabel;
+class ToggleButton;
+
+// The saved locations that pass the search and the favourites filter, favourites first, with the
+// controls to add, favourite, select and remove them; or, when none is listed, a panel that says
+// why. There is one row per location, kept for as long as the location exists and updated in place:
+// typing in the search box shows and hides rows, it never builds them again.
+class LocationsView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LocationsView)
+
+public:
+    explicit LocationsView(AppModel& model, QWidget* parent = nullptr);
+
+    // Shows the model as it is now; runs by itself on the turn after the model announces a change.
+    void refresh();
+
+    // The location waiting for the user to confirm its removal, while the confirmation is open.
+    const std::optional<VPNProfile>& removing() const { return m_removing; }
+    QMessageBox* removalConfirmation() const { return m_confirmation; }
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildSearchRow();
+    Panel* buildEmptyState();
+    void refreshRows(const std::vector<VPNProfile>& visible, bool canEdit);
+    void refreshEmptyState(bool anyLocation, bool canEdit);
+    void askToRemove(const VPNProfile& profile);
+    LocationRow* makeRow();
+
+    AppModel& m_model;
+    AccentButton* m_add = nullptr;
+    QLineEdit* m_search = nullptr;
+    ToggleButton* m_favorites = nullptr;
+    QWidget* m_list = nullptr;
+    QVBoxLayout* m_listLayout = nullptr;
+    Panel* m_emptyState = nullptr;
+    TextLabel* m_emptyTitle = nullptr;
+    TextLabel* m_emptyDetail = nullptr;
+    QPushButton* m_emptyButton = nullptr;
+    bool m_emptyStateAdds = true; // which of its two cases the panel shows
+    QMessageBox* m_confirmation = nullptr;
+    QAbstractButton* m_confirmRemove = nullptr;
+
+    std::map<Uuid, LocationRow*> m_rows;
+    // Every row, in the order the layout holds them; the shown ones are in list order.
+    std::vector<LocationRow*> m_order;
+    std::optional<VPNProfile> m_removing;
+};
+
+} // namespace vantorel
