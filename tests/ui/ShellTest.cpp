@@ -105,9 +105,19 @@ TEST_F(ShellTest, AlertShowsTheMessageAndOkClearsIt) {
     EXPECT_FALSE(m_model->message());
     EXPECT_FALSE(alert->isVisible());
 
-    // Escape dismisses it the same way.
+    // Closing the window to the tray puts the alert aside, unread; it returns with the window.
     m_model->setMessage(QString("Third."));
     settle();
+    m_window->setHideOnClose(true);
+    m_window->close();
+    settle();
+    EXPECT_FALSE(alert->isVisible());
+    EXPECT_EQ(m_model->message(), "Third.");
+    m_window->show();
+    settle();
+    EXPECT_TRUE(alert->isVisible());
+
+    // Escape dismisses it the same way as "OK".
     QTest::keyClick(alert, Qt::Key_Escape);
     settle();
     EXPECT_FALSE(m_model->message());

@@ -31,6 +31,7 @@ void AddLocationSheet::present() {
     m_view->setObjectName(QStringLiteral("addLocationView"));
     connect(m_view, &AddLocationView::cancelRequested, this, &QDialog::reject);
     layout()->addWidget(m_view);
+    fitHeight();
     open();
     m_view->firstField()->setFocus(Qt::OtherFocusReason);
 }
@@ -41,13 +42,17 @@ AddLocationView* AddLocationSheet::view() const {
 
 bool AddLocationSheet::event(QEvent* event) {
     const bool handled = QDialog::event(event);
-    // Exactly as tall as the content at the sheet's width, growing when the error line appears.
-    if (event->type() == QEvent::LayoutRequest) {
-        const QLayout* content = layout();
-        setFixedHeight(content->hasHeightForWidth() ? content->totalHeightForWidth(sheetWidth)
-                                                    : content->totalSizeHint().height());
+    if (event->type() == QEvent::LayoutRequest && m_view != nullptr) {
+        fitHeight();
     }
     return handled;
+}
+
+void AddLocationSheet::fitHeight() {
+    // Exactly as tall as the content at the sheet's width, growing when the error line appears.
+    const QLayout* content = layout();
+    setFixedHeight(content->hasHeightForWidth() ? content->totalHeightForWidth(sheetWidth)
+                                                : content->totalSizeHint().height());
 }
 
 void AddLocationSheet::dismantle() {

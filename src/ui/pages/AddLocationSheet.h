@@ -30,6 +30,7 @@ protected:
 
 private:
     void dismantle();
+    void fitHeight();
 
     AppModel& m_model;
     QPointer<AddLocationView> m_view;

@@ -91,12 +91,8 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
     m_filled = true;
 }
 
-QWidget* LocationRow::firstControl() const {
-    return m_star;
-}
-
-QWidget* LocationRow::lastControl() const {
-    return m_menuButton;
+std::array<QWidget*, 3> LocationRow::controls() const {
+    return {m_star, m_select, m_menuButton};
 }
 
 } // namespace vantorel

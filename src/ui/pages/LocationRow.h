@@ -3,6 +3,7 @@
 #include "core/VPNProfile.h"
 
 #include <QWidget>
+#include <array>
 
 class QAction;
 class QPushButton;
@@ -29,8 +30,7 @@ public:
     const VPNProfile& profile() const { return m_profile; }
 
     // The controls in the order Tab visits them.
-    QWidget* firstControl() const;
-    QWidget* lastControl() const;
+    std::array<QWidget*, 3> controls() const;
 
 signals:
     void favoriteRequested(const VPNProfile& profile);

@@ -287,8 +287,10 @@ void LocationsView::refreshRows(const std::vector<VPNProfile>& visible, bool can
             m_listLayout->removeWidget(m_order[i]);
             m_listLayout->insertWidget(int(i), m_order[i]);
             // Tab follows the list, not the order in which the rows were made.
-            QWidget::setTabOrder(previous, m_order[i]);
-            previous = m_order[i];
+            for (QWidget* control : m_order[i]->controls()) {
+                QWidget::setTabOrder(previous, control);
+                previous = control;
+            }
         }
     }
 

@@ -164,6 +164,23 @@ void ContentView::refreshSheet() {
     }
 }
 
+void ContentView::closeOverlays() {
+    if (m_sheet->isVisible()) {
+        m_sheet->reject();
+    }
+    if (QMessageBox* confirmation = static_cast<LocationsView*>(pageWidget(AppPage::locations))->removalConfirmation();
+        confirmation->isVisible()) {
+        confirmation->reject();
+    }
+    // Hidden, not finished: finishing it would clear the message the user has not read yet.
+    m_alert->hide();
+}
+
+void ContentView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refreshAlert();
+}
+
 void ContentView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Palette::background.color());

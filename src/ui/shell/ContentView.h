@@ -34,8 +34,14 @@ public:
     // The page widget shown for `page`.
     QWidget* pageWidget(AppPage page) const { return m_pages[static_cast<std::size_t>(page)]; }
 
+    // The window is closing: the add-location sheet and a pending removal confirmation are
+    // cancelled (the sheet's password wiped with it), and an open alert steps aside until the
+    // window is shown again, keeping its message.
+    void closeOverlays();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void refresh();

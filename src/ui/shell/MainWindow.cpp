@@ -48,6 +48,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    m_content->closeOverlays();
     if (m_hideOnClose) {
         hide();
         event->ignore();
