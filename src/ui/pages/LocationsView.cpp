@@ -211,6 +211,13 @@ Panel* LocationsView::buildEmptyState() {
 }
 
 void LocationsView::refresh() {
+    // A hidden page does not keep up: with 200 locations every change would cost it a pass over
+    // every row. It catches up as it is shown.
+    if (!isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
     const bool canEdit = m_model.canEdit();
     m_add->setEnabled(canEdit);
     // Written back only when it differs, so that the cursor stays where the user is typing.
@@ -225,6 +232,13 @@ void LocationsView::refresh() {
     m_emptyState->setVisible(visible.empty());
     if (visible.empty()) {
         refreshEmptyState(!m_model.library().profiles.empty(), canEdit);
+    }
+}
+
+void LocationsView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale) {
+        refresh();
     }
 }
 

@@ -41,6 +41,9 @@ public:
     const std::optional<VPNProfile>& removing() const { return m_removing; }
     QMessageBox* removalConfirmation() const { return m_confirmation; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildHeader();
     QWidget* buildSearchRow();
@@ -68,6 +71,7 @@ private:
     // Every row, in the order the layout holds them; the shown ones are in list order.
     std::vector<LocationRow*> m_order;
     std::optional<VPNProfile> m_removing;
+    bool m_stale = true; // the model changed while the page was hidden
 };
 
 } // namespace vantorel
