@@ -2,6 +2,9 @@
 
 #include "app/AppModel.h"
 
+#include <QEvent>
+#include <QWidget>
+
 namespace vantorel {
 
 ModelWatcher::ModelWatcher(AppModel& model, std::function<void()> redraw, QObject* parent)
@@ -9,18 +12,39 @@ ModelWatcher::ModelWatcher(AppModel& model, std::function<void()> redraw, QObjec
     connect(&model, &AppModel::willChange, this, &ModelWatcher::schedule);
 }
 
+ModelWatcher* ModelWatcher::forPage(AppModel& model, std::function<void()> redraw, QWidget* page) {
+    auto* watcher = new ModelWatcher(model, std::move(redraw), page);
+    watcher->m_page = page;
+    // The page has shown nothing yet: its first redraw comes as it is first shown.
+    watcher->m_stale = true;
+    page->installEventFilter(watcher);
+    return watcher;
+}
+
 void ModelWatcher::schedule() {
     if (m_pending) {
         return;
     }
     m_pending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_pending = false;
-            m_redraw();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ModelWatcher::run, Qt::QueuedConnection);
+}
+
+void ModelWatcher::run() {
+    m_pending = false;
+    if (m_page != nullptr && !m_page->isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    m_redraw();
+}
+
+bool ModelWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_page && event->type() == QEvent::Show && m_stale) {
+        m_stale = false;
+        m_redraw();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace vantorel

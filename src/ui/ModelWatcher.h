@@ -3,6 +3,8 @@
 #include <QObject>
 #include <functional>
 
+class QWidget;
+
 namespace vantorel {
 
 class AppModel;
@@ -17,11 +19,21 @@ class ModelWatcher final : public QObject {
 public:
     ModelWatcher(AppModel& model, std::function<void()> redraw, QObject* parent);
 
+    // For a page: while `page` is hidden (behind another page, or in a hidden window) it is not
+    // redrawn; it redraws as it is shown, the first time and whenever the model changed meanwhile.
+    static ModelWatcher* forPage(AppModel& model, std::function<void()> redraw, QWidget* page);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void schedule();
+    void run();
 
     std::function<void()> m_redraw;
+    QWidget* m_page = nullptr;
     bool m_pending = false;
+    bool m_stale = false;
 };
 
 } // namespace vantorel

@@ -48,9 +48,8 @@ ConnectionView::ConnectionView(AppModel& model, QWidget* parent) : QWidget(paren
     notice->setObjectName(QStringLiteral("previewNotice"));
     column->addWidget(notice);
 
-    new ModelWatcher(
+    ModelWatcher::forPage(
         model, [this] { refresh(); }, this);
-    refresh();
 }
 
 QWidget* ConnectionView::buildHeader() {

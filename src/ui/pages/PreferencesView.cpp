@@ -52,9 +52,8 @@ PreferencesView::PreferencesView(AppModel& model, QWidget* parent) : QWidget(par
         QStringLiteral("Kill switch, automatic reconnection and split tunneling are not available in this version."),
         this));
 
-    new ModelWatcher(
+    ModelWatcher::forPage(
         model, [this] { refresh(); }, this);
-    refresh();
 }
 
 Panel* PreferencesView::buildSettings() {
