@@ -107,23 +107,31 @@ std::optional<VPNProfile> AppModel::activeProfile() const {
 
 std::vector<VPNProfile> AppModel::visibleProfiles() const {
     // The query is searched as typed: not trimmed, so a lone space is a real search.
-    const std::string query = utf8(m_query);
-    std::vector<VPNProfile> visible;
+    const text::CaselessPattern query(utf8(m_query));
+    std::vector<const VPNProfile*> kept;
+    std::string searched;
     for (const auto& profile : m_library.profiles) {
         if (m_favoritesOnly && !profile.favorite) {
             continue;
         }
-        if (!query.empty() && !text::caselessContains(profile.name + " " + profile.country, query)) {
+        searched.assign(profile.name).append(" ").append(profile.country);
+        if (!query.foundIn(searched)) {
             continue;
         }
-        visible.push_back(profile);
+        kept.push_back(&profile);
     }
-    std::ranges::stable_sort(visible, [this](const VPNProfile& a, const VPNProfile& b) {
-        if (a.favorite != b.favorite) {
-            return a.favorite;
+    // Sorted by pointer, so that the sort moves no strings; equal names keep their stored order.
+    std::ranges::stable_sort(kept, [this](const VPNProfile* a, const VPNProfile* b) {
+        if (a->favorite != b->favorite) {
+            return a->favorite;
         }
-        return m_collator.less(a.name, b.name);
+        return m_collator.less(a->name, b->name);
     });
+    std::vector<VPNProfile> visible;
+    visible.reserve(kept.size());
+    for (const VPNProfile* profile : kept) {
+        visible.push_back(*profile);
+    }
     return visible;
 }
 

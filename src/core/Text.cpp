@@ -220,18 +220,25 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
     return U_SUCCESS(status) && na == nb;
 }
 
-bool caselessContains(std::string_view haystack, std::string_view needle) {
-    if (needle.empty()) {
+struct CaselessPattern::Folded {
+    icu::UnicodeString pattern;
+};
+
+CaselessPattern::CaselessPattern(std::string_view needle)
+    : m_empty(needle.empty()), m_valid(nfd() != nullptr && isValidUtf8(needle)),
+      m_folded(std::make_unique<Folded>(m_valid ? caselessForm(needle) : icu::UnicodeString())) {}
+
+CaselessPattern::~CaselessPattern() = default;
+
+bool CaselessPattern::foundIn(std::string_view haystack) const {
+    if (m_empty) {
         return true;
     }
-    if (nfd() == nullptr || !isValidUtf8(haystack) || !isValidUtf8(needle)) {
+    const icu::UnicodeString& pattern = m_folded->pattern;
+    if (!m_valid || pattern.isEmpty() || !isValidUtf8(haystack)) {
         return false;
     }
     const icu::UnicodeString text = caselessForm(haystack);
-    const icu::UnicodeString pattern = caselessForm(needle);
-    if (pattern.isEmpty()) {
-        return false;
-    }
     for (int32_t at = text.indexOf(pattern); at >= 0; at = text.indexOf(pattern, at + 1)) {
         const int32_t end = at + pattern.length();
         const bool startsInsideSequence = isCombiningMark(text.char32At(at)) && at > 0;
@@ -241,6 +248,10 @@ bool caselessContains(std::string_view haystack, std::string_view needle) {
         }
     }
     return false;
+}
+
+bool caselessContains(std::string_view haystack, std::string_view needle) {
+    return CaselessPattern(needle).foundIn(haystack);
 }
 
 } // namespace vantorel::text

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,22 @@ bool canonicallyEqual(std::string_view a, std::string_view b);
 // decomposed, fully case-folded forms, and a match that starts or ends inside a combining
 // sequence does not count ("cafe" is not found in "café"). An empty needle is found everywhere.
 bool caselessContains(std::string_view haystack, std::string_view needle);
+
+// caselessContains with the needle prepared once, for searching many texts for the same one.
+class CaselessPattern final {
+public:
+    explicit CaselessPattern(std::string_view needle);
+    ~CaselessPattern();
+    CaselessPattern(const CaselessPattern&) = delete;
+    CaselessPattern& operator=(const CaselessPattern&) = delete;
+
+    bool foundIn(std::string_view haystack) const;
+
+private:
+    struct Folded;
+    bool m_empty;
+    bool m_valid;
+    std::unique_ptr<Folded> m_folded;
+};
 
 } // namespace vantorel::text
