@@ -49,7 +49,6 @@ protected:
 
     // The rows as shown, top to bottom.
     std::vector<LocationRow*> rows() const {
-        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // rows moved, geometry not yet
         std::vector<LocationRow*> shown;
         for (LocationRow* row : page().findChildren<LocationRow*>()) {
             if (row->isVisible()) {
@@ -62,7 +61,7 @@ protected:
     std::vector<std::string> rowNames() const {
         std::vector<std::string> out;
         for (const LocationRow* row : rows()) {
-            out.push_back(row->findChild<TextLabel*>("name")->text().toStdString());
+            out.push_back(row->accessibleName().toStdString());
         }
         return out;
     }

@@ -67,16 +67,23 @@ void TextLabel::setMinimumScaleFactor(qreal factor) {
     update();
 }
 
-TextLabel::Measure TextLabel::layOut(std::vector<std::unique_ptr<QTextLayout>>& paragraphs, qreal width) const {
-    Measure result;
-    const auto lines = text().split(QLatin1Char('\n'));
-    QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
+const TextLabel::Layout& TextLabel::layOut(qreal width) const {
     const bool bounded = width >= 0;
+    Layout& cached = bounded ? m_bounded : m_natural;
+    const Qt::Alignment alignment = this->alignment() & Qt::AlignHorizontal_Mask;
+    if (cached.width == width && cached.wrapping == m_wrapping && cached.lineSpacing == m_lineSpacing &&
+        cached.alignment == alignment && cached.text == text() && cached.font == font()) {
+        return cached;
+    }
+    cached = Layout{text(), font(), width, m_lineSpacing, m_wrapping, alignment, {}, {}};
+
+    QTextOption option(alignment);
     option.setWrapMode(m_wrapping && bounded ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     const qreal lineWidth = bounded ? width : 1e6;
+    Measure& result = cached.measure;
     qreal y = 0;
-    for (const auto& paragraph : lines) {
-        auto layout = std::make_unique<QTextLayout>(paragraph, font());
+    for (const auto& paragraph : cached.text.split(QLatin1Char('\n'))) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, cached.font);
         layout->setTextOption(option);
         layout->setCacheEnabled(true);
         layout->beginLayout();
@@ -91,15 +98,10 @@ TextLabel::Measure TextLabel::layOut(std::vector<std::unique_ptr<QTextLayout>>& 
             ++result.lines;
         }
         layout->endLayout();
-        paragraphs.push_back(std::move(layout));
+        cached.paragraphs.push_back(std::move(layout));
     }
     result.height = y;
-    return result;
-}
-
-TextLabel::Measure TextLabel::measure(qreal width) const {
-    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
-    return layOut(paragraphs, width);
+    return cached;
 }
 
 QSize TextLabel::sizeHint() const {
@@ -149,9 +151,8 @@ void TextLabel::paintEvent(QPaintEvent*) {
             scale = std::max(m_minimumScale, area.width() / natural.width);
         }
     }
-    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
-    const auto used = layOut(paragraphs, area.width() / scale);
-    const qreal height = used.height * scale;
+    const Layout& used = layOut(area.width() / scale);
+    const qreal height = used.measure.height * scale;
     qreal top = area.top();
     if (alignment() & Qt::AlignVCenter) {
         top += (area.height() - height) / 2;
@@ -162,7 +163,7 @@ void TextLabel::paintEvent(QPaintEvent*) {
     painter.setPen(color());
     painter.translate(area.left(), top);
     painter.scale(scale, scale);
-    for (const auto& paragraph : paragraphs) {
+    for (const auto& paragraph : used.paragraphs) {
         paragraph->draw(&painter, QPointF(0, 0));
     }
 }

@@ -53,11 +53,26 @@ private:
         qreal height = 0;
         int lines = 0;
     };
-    // Lays the text out in `paragraphs` (one per explicit line break) at a content width; a
-    // negative width means unbounded.
-    Measure layOut(std::vector<std::unique_ptr<QTextLayout>>& paragraphs, qreal width) const;
-    Measure measure(qreal width) const;
+    // The text laid out in paragraphs (one per explicit line break) at a content width; a negative
+    // width means unbounded.
+    struct Layout {
+        QString text;
+        QFont font;
+        qreal width = -2;
+        qreal lineSpacing = 0;
+        bool wrapping = true;
+        Qt::Alignment alignment;
+        std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+        Measure measure;
+    };
+    // Shaping text is the costly part of a label, and layouts ask for the same measure again and
+    // again: the last layout at the natural width and the last at a given width are kept, and made
+    // anew only when the text, font, width or options change.
+    const Layout& layOut(qreal width) const;
+    Measure measure(qreal width) const { return layOut(width).measure; }
 
+    mutable Layout m_natural;
+    mutable Layout m_bounded;
     qreal m_lineSpacing = 0;
     qreal m_minimumScale = 1;
     bool m_wrapping = true;

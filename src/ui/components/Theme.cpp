@@ -1,5 +1,6 @@
 #include "ui/components/Theme.h"
 
+#include "ui/components/ButtonLook.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
 
@@ -14,9 +15,7 @@
 namespace vantorel {
 namespace {
 
-// Fusion with the app's own plain push buttons ("Select", "Cancel", the alerts' buttons): a
-// rounded, faintly lit panel with room around the text, brighter while hovered, darker while held
-// down, dimmed while disabled, with a violet ring when the keyboard focuses it.
+// Fusion with the app's own plain push buttons ("Select", "Cancel", the alerts' buttons).
 class ThemeStyle final : public QProxyStyle {
 public:
     ThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -26,13 +25,18 @@ public:
         if (type != CT_PushButton) {
             return QProxyStyle::sizeFromContents(type, option, contents, widget);
         }
-        return {contents.width() + 2 * horizontalPadding, std::max(contents.height() + 2 * verticalPadding, 30)};
+        return {contents.width() + 2 * plainButtonHorizontalPadding,
+                std::max(contents.height() + 2 * plainButtonVerticalPadding, plainButtonMinimumHeight)};
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
         if (element == PE_PanelButtonCommand) {
-            paintButton(*option, *painter);
+            const bool enabled = option->state & State_Enabled;
+            paintPlainButtonPanel(*painter, option->rect,
+                                  {enabled, bool(option->state & (State_Sunken | State_On)),
+                                   enabled && (option->state & State_MouseOver),
+                                   (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange)});
             return;
         }
         // The button draws its own focus ring, which a dotted rectangle would only clutter.
@@ -40,37 +44,6 @@ public:
             return;
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-
-private:
-    static constexpr int horizontalPadding = 14;
-    static constexpr int verticalPadding = 7;
-    static constexpr qreal radius = 7;
-
-    static void paintButton(const QStyleOption& option, QPainter& painter) {
-        const bool enabled = option.state & State_Enabled;
-        const bool down = option.state & (State_Sunken | State_On);
-        const bool hovered = enabled && (option.state & State_MouseOver);
-        qreal lift = 0.08;
-        if (!enabled) {
-            lift = 0.04;
-        } else if (down) {
-            lift = 0.04;
-        } else if (hovered) {
-            lift = 0.12;
-        }
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF area = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(Palette::text.color(lift));
-        painter.setPen(QPen(Palette::line.color(enabled ? 0.12 : 0.06), 1));
-        painter.drawRoundedRect(area, radius, radius);
-        if ((option.state & State_HasFocus) && (option.state & State_KeyboardFocusChange)) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(Palette::violet.color(0.8), 1.5));
-            painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
-        }
-        painter.restore();
     }
 };
 

@@ -2,65 +2,103 @@
 
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
+#include "ui/components/PlainButton.h"
 #include "ui/components/SymbolButton.h"
-#include "ui/components/SymbolLabel.h"
-#include "ui/components/TextLabel.h"
+#include "ui/components/Symbols.h"
 
+#include <QAction>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QResizeEvent>
 
 namespace vantorel {
+namespace {
+
+constexpr int inset = 20;
+constexpr int spacing = 15;
+constexpr int lineGap = 5;
+
+const QFont& symbolFont() {
+    static const QFont font = Fonts::system(24, QFont::Light);
+    return font;
+}
+const QFont& nameFont() {
+    static const QFont font = Fonts::system(14, QFont::Medium);
+    return font;
+}
+const QFont& detailFont() {
+    static const QFont font = Fonts::system(11);
+    return font;
+}
+
+int nameHeight() {
+    static const int height = QFontMetrics(nameFont()).height();
+    return height;
+}
+int textBlockHeight() {
+    static const int height = nameHeight() + lineGap + QFontMetrics(detailFont()).height();
+    return height;
+}
+int symbolSide() {
+    static const int side = Symbols::side(symbolFont());
+    return side;
+}
+
+// Sets `text` on `target`, shaped in `font`, ending in an ellipsis where it is wider than `width`.
+void fit(QStaticText& target, const QString& text, const QFont& font, int width) {
+    target.setText(text);
+    target.prepare(QTransform(), font);
+    if (target.size().width() > width) {
+        target.setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+        target.prepare(QTransform(), font);
+    }
+}
+
+} // namespace
 
 LocationRow::LocationRow(QWidget* parent)
-    : QWidget(parent), m_name(TextLabel::oneLine({}, Fonts::system(14, QFont::Medium), Palette::text.color(), this)),
-      m_detail(TextLabel::oneLine({}, Fonts::system(11), Palette::muted.color(), this)),
-      m_star(new SymbolButton(QStringLiteral("star"), this)), m_select(new QPushButton(this)),
-      m_menuButton(new SymbolButton(QStringLiteral("ellipsis"), this)) {
-    m_name->setObjectName(QStringLiteral("name"));
-    m_detail->setObjectName(QStringLiteral("detail"));
+    : QWidget(parent), m_star(new SymbolButton(QStringLiteral("star"), this)), m_select(new PlainButton(this)),
+      m_menuButton(new SymbolButton(QStringLiteral("ellipsis"), this)),
+      m_remove(new QAction(QStringLiteral("Remove location\u2026"), this)) {
     m_star->setObjectName(QStringLiteral("favoriteButton"));
     m_star->setFont(Fonts::system(13));
     m_select->setObjectName(QStringLiteral("selectButton"));
     m_select->setCursor(Qt::PointingHandCursor);
     // As wide as its longer title, so that the controls of every row line up.
-    m_select->setText(QStringLiteral("Selected"));
-    m_select->setMinimumWidth(m_select->sizeHint().width());
+    static const int selectWidth = [this] {
+        m_select->setText(QStringLiteral("Selected"));
+        return m_select->sizeHint().width();
+    }();
+    m_select->setMinimumWidth(selectWidth);
     m_menuButton->setObjectName(QStringLiteral("menuButton"));
     m_menuButton->setFont(Fonts::system(13));
     m_menuButton->setColor(Palette::muted.color());
     m_menuButton->setFixedWidth(24);
-
-    auto* menu = new QMenu(m_menuButton);
-    menu->setObjectName(QStringLiteral("rowMenu"));
-    m_remove = menu->addAction(QStringLiteral("Remove location\u2026"));
     m_remove->setObjectName(QStringLiteral("removeAction"));
-    m_menuButton->setMenu(menu);
+    m_name.setTextFormat(Qt::PlainText);
+    m_detail.setTextFormat(Qt::PlainText);
 
     connect(m_star, &QPushButton::clicked, this, [this] { emit favoriteRequested(m_profile); });
     connect(m_select, &QPushButton::clicked, this, [this] { emit selectRequested(m_profile); });
+    connect(m_menuButton, &QPushButton::clicked, this, &LocationRow::showMenu);
     connect(m_remove, &QAction::triggered, this, [this] { emit removeRequested(m_profile); });
 
+    // The stretch stands where the symbol and the texts are painted.
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(20, 20, 20, 20);
-    row->setSpacing(15);
-    row->addWidget(SymbolLabel::decorative(QStringLiteral("globe.europe.africa.fill"), Fonts::system(24, QFont::Light),
-                                           Palette::violet.color(), this),
-                   0, Qt::AlignVCenter);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(5);
-    texts->addWidget(m_name);
-    texts->addWidget(m_detail);
-    row->addLayout(texts, 1);
+    row->setContentsMargins(inset, inset, inset, inset);
+    row->setSpacing(spacing);
+    row->addStretch(1);
     row->addWidget(m_star, 0, Qt::AlignVCenter);
     row->addWidget(m_select, 0, Qt::AlignVCenter);
     row->addWidget(m_menuButton, 0, Qt::AlignVCenter);
 }
 
 void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool canEdit) {
-    // Every keystroke in the search box passes every row through here: a row whose location and
-    // state are the same byte for byte is left alone, without a repaint.
+    // Every keystroke in the search box passes every shown row through here: a row whose location
+    // and state are the same byte for byte is left alone, without a repaint.
     const bool sameTexts = profile.name == m_profile.name && profile.country == m_profile.country;
     if (m_filled && sameTexts && profile.favorite == m_profile.favorite && selected == m_selected &&
         canEdit == m_canEdit) {
@@ -68,11 +106,14 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
         return;
     }
     const QString name = QString::fromStdString(profile.name);
+    m_profile = profile;
     if (!m_filled || !sameTexts) {
-        m_name->setText(name);
-        m_detail->setText(QString::fromStdString(profile.country) + QStringLiteral("  \u00B7  IKEv2"));
-        m_menuButton->setAccessibleName(QStringLiteral("More actions for %1").arg(name));
+        const QString detail = QString::fromStdString(profile.country) + QStringLiteral("  \u00B7  IKEv2");
         setAccessibleName(name);
+        setAccessibleDescription(detail);
+        m_menuButton->setAccessibleName(QStringLiteral("More actions for %1").arg(name));
+        m_textsReady = false;
+        update();
     }
     m_star->setSymbol(profile.favorite ? QStringLiteral("star.fill") : QStringLiteral("star"));
     m_star->setColor((profile.favorite ? Palette::lime : Palette::muted).color());
@@ -85,7 +126,6 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
                                          : QStringLiteral("Select %1").arg(name));
     m_select->setEnabled(canEdit && !selected);
     m_menuButton->setEnabled(canEdit);
-    m_profile = profile;
     m_selected = selected;
     m_canEdit = canEdit;
     m_filled = true;
@@ -93,6 +133,63 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
 
 std::array<QWidget*, 3> LocationRow::controls() const {
     return {m_star, m_select, m_menuButton};
+}
+
+QSize LocationRow::sizeHint() const {
+    const QSize controls = layout()->sizeHint();
+    return {controls.width(), std::max(controls.height(), 2 * inset + textBlockHeight())};
+}
+
+QSize LocationRow::minimumSizeHint() const {
+    return {layout()->minimumSize().width(), sizeHint().height()};
+}
+
+QRect LocationRow::textArea() const {
+    const int left = inset + symbolSide() + spacing;
+    const int right = m_star->geometry().left() - spacing;
+    const int top = (height() - textBlockHeight()) / 2;
+    return {left, top, std::max(0, right - left), textBlockHeight()};
+}
+
+void LocationRow::prepareTexts() {
+    // Shaped when first painted, so that rows that are never scrolled into view cost no shaping.
+    const int width = textArea().width();
+    fit(m_name, QString::fromStdString(m_profile.name), nameFont(), width);
+    fit(m_detail, QString::fromStdString(m_profile.country) + QStringLiteral("  \u00B7  IKEv2"), detailFont(), width);
+    m_textsReady = true;
+}
+
+void LocationRow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) {
+        m_textsReady = false;
+    }
+}
+
+void LocationRow::paintEvent(QPaintEvent*) {
+    if (!m_textsReady) {
+        prepareTexts();
+    }
+    QPainter painter(this);
+    const int side = symbolSide();
+    Symbols::paint(painter, QRectF(inset, (height() - side) / 2, side, side),
+                   QStringLiteral("globe.europe.africa.fill"), Palette::violet.color(), QFont::Light);
+    const QRect area = textArea();
+    painter.setFont(nameFont());
+    painter.setPen(Palette::text.color());
+    painter.drawStaticText(area.topLeft(), m_name);
+    painter.setFont(detailFont());
+    painter.setPen(Palette::muted.color());
+    painter.drawStaticText(area.topLeft() + QPoint(0, nameHeight() + lineGap), m_detail);
+}
+
+void LocationRow::showMenu() {
+    if (m_menu == nullptr) {
+        m_menu = new QMenu(this);
+        m_menu->setObjectName(QStringLiteral("rowMenu"));
+        m_menu->addAction(m_remove);
+    }
+    m_menu->popup(m_menuButton->mapToGlobal(QPoint(0, m_menuButton->height())));
 }
 
 } // namespace vantorel

@@ -2,21 +2,25 @@
 
 #include "core/VPNProfile.h"
 
+#include <QStaticText>
 #include <QWidget>
 #include <array>
 
 class QAction;
+class QMenu;
 class QPushButton;
 
 namespace vantorel {
 
 class SymbolButton;
-class TextLabel;
 
 // One saved location in the Locations list: its symbol, name and country, and its three controls
-// (favourite, select, and a menu with the removal). A row shows the location it was last given and
-// reports what the user asks for; it changes nothing itself. It draws no background: the list
-// behind it paints the rows.
+// (favourite, select, and a menu with the removal). The symbol and the two lines are painted by
+// the row itself and only the controls are widgets of their own: a list of 200 rows is shown,
+// hidden and moved on every keystroke in the search box, and every child widget adds to that.
+// Assistive technology reads the row by its name, with the country as its description.
+// A row shows the location it was last given and reports what the user asks for; it changes
+// nothing itself. It draws no background: the list behind it paints the rows.
 class LocationRow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LocationRow)
@@ -32,22 +36,36 @@ public:
     // The controls in the order Tab visits them.
     std::array<QWidget*, 3> controls() const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void favoriteRequested(const VPNProfile& profile);
     void selectRequested(const VPNProfile& profile);
     void removeRequested(const VPNProfile& profile);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Where the texts may run: from after the symbol to before the first control.
+    QRect textArea() const;
+    void prepareTexts();
+    void showMenu();
+
     VPNProfile m_profile;
     bool m_selected = false;
     bool m_canEdit = false;
     bool m_filled = false;
-    TextLabel* m_name;
-    TextLabel* m_detail;
+    bool m_textsReady = false;
+    QStaticText m_name;
+    QStaticText m_detail;
     SymbolButton* m_star;
     QPushButton* m_select;
     SymbolButton* m_menuButton;
     QAction* m_remove;
+    QMenu* m_menu = nullptr; // made when first opened
 };
 
 } // namespace vantorel

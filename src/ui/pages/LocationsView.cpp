@@ -13,53 +13,16 @@
 #include "ui/components/SymbolLabel.h"
 #include "ui/components/TextLabel.h"
 #include "ui/components/ToggleButton.h"
+#include "ui/pages/LocationList.h"
 #include "ui/pages/LocationRow.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <unordered_map>
 
 namespace vantorel {
-namespace {
-
-// The rows' common background: each shown row is filled with the panel colour, the 1-point gaps
-// between them show the page through as dividers, and the outer corners of the first and last row
-// are rounded, as if the whole stack were clipped to one rounded rectangle.
-class RowStack final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath outline;
-        outline.addRoundedRect(QRectF(rect()), 14, 14);
-        const QColor fill = Palette::panel.color();
-        const QRect dirty = event->rect();
-        for (const QObject* child : children()) {
-            const auto* row = qobject_cast<const QWidget*>(child);
-            if (row == nullptr || !row->isVisible() || !row->geometry().intersects(dirty)) {
-                continue;
-            }
-            const QRect area = row->geometry();
-            if (area.top() > 14 && area.bottom() < height() - 15) {
-                painter.fillRect(area, fill);
-            } else {
-                QPainterPath box;
-                box.addRect(QRectF(area));
-                painter.fillPath(box.intersected(outline), fill);
-            }
-        }
-    }
-};
-
-} // namespace
 
 LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
     auto* column = new QVBoxLayout(this);
@@ -68,11 +31,17 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
     column->addWidget(buildHeader());
     column->addWidget(buildSearchRow());
 
-    m_list = new RowStack(this);
+    m_list = new LocationList(
+        [this](LocationRow& row) {
+            connect(&row, &LocationRow::favoriteRequested, this,
+                    [this](const VPNProfile& profile) { m_model.favorite(profile); });
+            connect(&row, &LocationRow::selectRequested, this,
+                    [this](const VPNProfile& profile) { m_model.select(profile); });
+            connect(&row, &LocationRow::removeRequested, this, &LocationsView::askToRemove);
+        },
+        this);
     m_list->setObjectName(QStringLiteral("locationList"));
-    m_listLayout = new QVBoxLayout(m_list);
-    m_listLayout->setContentsMargins(0, 0, 0, 0);
-    m_listLayout->setSpacing(1);
+    m_list->setTabPredecessor(m_favorites);
     column->addWidget(m_list);
     column->addWidget(buildEmptyState());
     column->addWidget(new Notice(
@@ -106,9 +75,8 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
         m_removing.reset();
     });
 
-    new ModelWatcher(
+    ModelWatcher::forPage(
         model, [this] { refresh(); }, this);
-    refresh();
 }
 
 QWidget* LocationsView::buildHeader() {
@@ -211,13 +179,6 @@ Panel* LocationsView::buildEmptyState() {
 }
 
 void LocationsView::refresh() {
-    // A hidden page does not keep up: with 200 locations every change would cost it a pass over
-    // every row. It catches up as it is shown.
-    if (!isVisible()) {
-        m_stale = true;
-        return;
-    }
-    m_stale = false;
     const bool canEdit = m_model.canEdit();
     m_add->setEnabled(canEdit);
     // Written back only when it differs, so that the cursor stays where the user is typing.
@@ -227,96 +188,11 @@ void LocationsView::refresh() {
     m_favorites->setChecked(m_model.favoritesOnly());
 
     const std::vector<VPNProfile> visible = m_model.visibleProfiles();
-    refreshRows(visible, canEdit);
+    m_list->setLocations(visible, m_model.library(), canEdit);
     m_list->setVisible(!visible.empty());
     m_emptyState->setVisible(visible.empty());
     if (visible.empty()) {
         refreshEmptyState(!m_model.library().profiles.empty(), canEdit);
-    }
-}
-
-void LocationsView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_stale) {
-        refresh();
-    }
-}
-
-LocationRow* LocationsView::makeRow() {
-    auto* row = new LocationRow(m_list);
-    connect(row, &LocationRow::favoriteRequested, this,
-            [this](const VPNProfile& profile) { m_model.favorite(profile); });
-    connect(row, &LocationRow::selectRequested, this, [this](const VPNProfile& profile) { m_model.select(profile); });
-    connect(row, &LocationRow::removeRequested, this, &LocationsView::askToRemove);
-    return row;
-}
-
-void LocationsView::refreshRows(const std::vector<VPNProfile>& visible, bool canEdit) {
-    // Rows of locations that left the library go; a location keeps its row for as long as it exists.
-    const auto& library = m_model.library();
-    for (auto it = m_rows.begin(); it != m_rows.end();) {
-        const bool kept = std::ranges::any_of(library.profiles, [&](const VPNProfile& p) { return p.id == it->first; });
-        if (kept) {
-            ++it;
-            continue;
-        }
-        std::erase(m_order, it->second);
-        it->second->hide();
-        it->second->deleteLater();
-        it = m_rows.erase(it);
-    }
-
-    std::vector<LocationRow*> shown;
-    shown.reserve(visible.size());
-    for (const VPNProfile& profile : visible) {
-        LocationRow*& row = m_rows[profile.id];
-        if (row == nullptr) {
-            row = makeRow();
-            m_order.push_back(row);
-            m_listLayout->addWidget(row);
-        }
-        row->setLocation(profile, library.selectedID == profile.id, canEdit);
-        shown.push_back(row);
-    }
-
-    // Filtering keeps the list's order, so usually the shown rows already stand in the layout in
-    // the right order and only their visibility changes. When the order itself changed (a new
-    // location, a favourite), the shown rows move to the front in list order and the others keep
-    // their relative order behind them.
-    std::unordered_map<const LocationRow*, std::size_t> position;
-    for (std::size_t i = 0; i < m_order.size(); ++i) {
-        position.emplace(m_order[i], i);
-    }
-    const bool inOrder = std::ranges::is_sorted(shown, {}, [&](const LocationRow* row) { return position.at(row); });
-    if (!inOrder) {
-        std::vector<LocationRow*> order = shown;
-        for (LocationRow* row : m_order) {
-            if (std::ranges::find(shown, row) == shown.end()) {
-                order.push_back(row);
-            }
-        }
-        m_order = std::move(order);
-        QWidget* previous = m_favorites;
-        for (std::size_t i = 0; i < m_order.size(); ++i) {
-            m_listLayout->removeWidget(m_order[i]);
-            m_listLayout->insertWidget(int(i), m_order[i]);
-            // Tab follows the list, not the order in which the rows were made.
-            for (QWidget* control : m_order[i]->controls()) {
-                QWidget::setTabOrder(previous, control);
-                previous = control;
-            }
-        }
-    }
-
-    std::unordered_map<const LocationRow*, bool> isShown;
-    for (const LocationRow* row : shown) {
-        isShown.emplace(row, true);
-    }
-    for (LocationRow* row : m_order) {
-        const bool show = isShown.contains(row);
-        if (row->isVisibleTo(m_list) != show) {
-            row->setVisible(show);
-        }
     }
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/Uuid.h"
 #include "core/VPNProfile.h"
 
 #include <QWidget>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -12,13 +10,12 @@ class QAbstractButton;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
-class QVBoxLayout;
 
 namespace vantorel {
 
 class AccentButton;
 class AppModel;
-class LocationRow;
+class LocationList;
 class Panel;
 class TextLabel;
 class ToggleButton;
@@ -41,24 +38,18 @@ public:
     const std::optional<VPNProfile>& removing() const { return m_removing; }
     QMessageBox* removalConfirmation() const { return m_confirmation; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     QWidget* buildHeader();
     QWidget* buildSearchRow();
     Panel* buildEmptyState();
-    void refreshRows(const std::vector<VPNProfile>& visible, bool canEdit);
     void refreshEmptyState(bool anyLocation, bool canEdit);
     void askToRemove(const VPNProfile& profile);
-    LocationRow* makeRow();
 
     AppModel& m_model;
     AccentButton* m_add = nullptr;
     QLineEdit* m_search = nullptr;
     ToggleButton* m_favorites = nullptr;
-    QWidget* m_list = nullptr;
-    QVBoxLayout* m_listLayout = nullptr;
+    LocationList* m_list = nullptr;
     Panel* m_emptyState = nullptr;
     TextLabel* m_emptyTitle = nullptr;
     TextLabel* m_emptyDetail = nullptr;
@@ -66,12 +57,7 @@ private:
     bool m_emptyStateAdds = true; // which of its two cases the panel shows
     QMessageBox* m_confirmation = nullptr;
     QAbstractButton* m_confirmRemove = nullptr;
-
-    std::map<Uuid, LocationRow*> m_rows;
-    // Every row, in the order the layout holds them; the shown ones are in list order.
-    std::vector<LocationRow*> m_order;
     std::optional<VPNProfile> m_removing;
-    bool m_stale = true; // the model changed while the page was hidden
 };
 
 } // namespace vantorel
