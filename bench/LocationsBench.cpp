@@ -1,6 +1,6 @@
 // The Locations page with the largest library the program accepts, on the real widgets (offscreen):
 // a keystroke in the search box, clearing the search, and the page shown for the first time. Each
-// case ends with the visible part of the window painted.
+// case ends with the part of the window that changed painted and handed to the (offscreen) platform.
 #include "app/AppModel.h"
 #include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
@@ -47,10 +47,11 @@ struct Window {
         window->show();
         settle();
     }
-    // The model's change reaches the views on the next turn; the paint follows.
+    // The model's change reaches the views on the next turn; the layout and the paint of what
+    // changed follow as posted events, as they do in the running program.
     void settle() const {
         QApplication::processEvents();
-        window->repaint();
+        QApplication::processEvents();
     }
     QLineEdit& search() const { return *window->findChild<QLineEdit*>(QStringLiteral("searchField")); }
 };
