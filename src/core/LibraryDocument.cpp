@@ -252,6 +252,12 @@ void writeProfile(Writer& out, const VPNProfile& profile) {
 } // namespace
 
 std::expected<ProfileLibrary, VPNFailure> decode(std::string_view bytes) {
+    // The parser treats a NUL byte as the end of its input, so a document followed by a NUL and
+    // anything at all would read as that document, and the next save would drop the rest. A NUL
+    // has no place in JSON text (inside a string it is written \u0000): the document is unreadable.
+    if (bytes.find('\0') != std::string_view::npos) {
+        return std::unexpected(VPNFailure::storageUnavailable());
+    }
     // The parser checks UTF-8 inside strings and refuses lone surrogate escapes; outside strings
     // any non-ASCII byte is a syntax error. Trailing text after the document is refused too.
     // An object that repeats a key keeps the last value (the program never writes one).

@@ -159,6 +159,10 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
         {"two documents", documentWith(goodProfile, goodRoot) + "{}", false},
         {"trailing comma", documentWith(goodProfile, goodRoot + ","), false},
         {"comment", "/* c */" + documentWith(goodProfile, goodRoot), false},
+        {"NUL and garbage after the document", documentWith(goodProfile, goodRoot) + std::string("\0anything", 9),
+         false},
+        {"NUL after the document", documentWith(goodProfile, goodRoot) + std::string(1, '\0'), false},
+        {"raw NUL inside a string", withProfile("London", std::string("Lon\0don", 7)), false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
