@@ -1,10 +1,10 @@
+#include "platform/ProcessProtection.h"
 #include "ui/shell/VantorelApp.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    vantorel::protectProcessMemory(); // before anything is typed
     QApplication application(argc, argv);
-    vantorel::VantorelApp vantorel(application);
-    vantorel.show();
-    return QApplication::exec();
+    return vantorel::VantorelApp::run(application);
 }

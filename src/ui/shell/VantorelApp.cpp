@@ -1,6 +1,7 @@
 #include "ui/shell/VantorelApp.h"
 
 #include "app/AppModel.h"
+#include "platform/SingleInstance.h"
 #include "ui/components/Theme.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/TrayMenu.h"
@@ -29,6 +30,18 @@ VantorelApp::VantorelApp(QApplication& application) {
 }
 
 VantorelApp::~VantorelApp() = default;
+
+int VantorelApp::run(QApplication& application) {
+    SingleInstance instance;
+    if (instance.claim() == SingleInstance::Claim::handedOver) {
+        return 0;
+    }
+    VantorelApp app(application);
+    // Another start of the app brings this one forward, even from the tray.
+    QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
+    app.show();
+    return QApplication::exec();
+}
 
 void VantorelApp::show() {
     m_window->show();

@@ -14,6 +14,10 @@ class TrayMenu;
 // together with the main window and the tray menu that show it.
 class VantorelApp final {
 public:
+    // The whole life of the program: hands over to a copy already running for this user (and
+    // returns 0 without touching the library), or builds the app, shows it and runs the event loop.
+    static int run(QApplication& application);
+
     explicit VantorelApp(QApplication& application);
     ~VantorelApp();
     VantorelApp(const VantorelApp&) = delete;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace vantorel {
+
+// One running copy of the app per user: two copies would each keep their own library in memory,
+// and the later save would overwrite what the other had added. The first copy owns the well-known
+// name on the D-Bus session bus (or, without a session bus, a lock file and a local socket in
+// $XDG_RUNTIME_DIR); a later copy asks it to come forward and exits.
+class SingleInstance final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SingleInstance)
+
+public:
+    static constexpr const char* serviceName = "org.vantorel.Vantorel";
+    static constexpr const char* objectPath = "/org/vantorel/Vantorel";
+
+    enum class Claim {
+        first,      // this process is the one instance; activationRequested tells when to come forward
+        handedOver, // another instance was running and has been asked to come forward
+        unchecked,  // neither a session bus nor a runtime folder: no way to tell, so run as if first
+    };
+
+    explicit SingleInstance(QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    Claim claim();
+
+signals:
+    // Another start of the app asked this one to show itself.
+    void activationRequested();
+
+private:
+    Claim claimOnSessionBus();
+    Claim claimWithSocket(const QString& runtimeFolder);
+
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer* m_server = nullptr;
+    bool m_registered = false;
+};
+
+} // namespace vantorel

@@ -1,0 +1,83 @@
+// Two real processes for one user, on a private session bus and, without one, through the runtime
+// folder: the second start hands over to the first and leaves the library alone.
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace vantorel::testing;
+
+namespace {
+
+QString lineFrom(QProcess& process, int timeoutMs = 10000) {
+    if (!process.canReadLine()) {
+        process.waitForReadyRead(timeoutMs);
+    }
+    return QString::fromUtf8(process.readLine()).trimmed();
+}
+
+QString run(const char* program, const QStringList& arguments = {}) {
+    QProcess process;
+    process.start(QString::fromUtf8(program), arguments);
+    EXPECT_TRUE(process.waitForFinished(10000));
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+TEST(SingleInstance, ASecondStartHandsOverToTheFirst) {
+    QProcess first;
+    first.start(QString::fromUtf8(VANTOREL_PROBE));
+    ASSERT_EQ(lineFrom(first), "first");
+
+    QProcess second;
+    second.start(QString::fromUtf8(VANTOREL_PROBE));
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), "handed over");
+
+    EXPECT_EQ(lineFrom(first), "activated");
+    ASSERT_TRUE(first.waitForFinished(5000));
+
+    // Once the first has gone, the next start is the first again (no stale name, lock or socket).
+    EXPECT_EQ(run(VANTOREL_PROBE, {"--once"}), "first");
+}
+
+TEST(SingleInstance, TheAppItselfStartsOnceAndLeavesTheLibraryAlone) {
+    TempDir data;
+    const auto document = data.path() / "Vantorel" / "locations-v1.json";
+    std::filesystem::create_directories(document.parent_path());
+    const std::string bytes =
+        R"({"profiles":[],"schemaVersion":1,"settings":{"allowLocalNetwork":true,"disconnectOnSleep":false}})";
+    writeFile(document, bytes);
+    const auto written = std::filesystem::last_write_time(document);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(data.path().string()));
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    app.start(QString::fromUtf8(VANTOREL_APP));
+    ASSERT_TRUE(app.waitForStarted());
+    // Ready once it holds the claim: a probe then hands over to it (which asks it to come forward).
+    const QDeadlineTimer ready(10000);
+    while (run(VANTOREL_PROBE, {"--once"}) != "handed over") {
+        ASSERT_FALSE(ready.hasExpired()) << "the app never claimed its single instance";
+        QThread::msleep(50);
+    }
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QString::fromUtf8(VANTOREL_APP));
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(app.state(), QProcess::Running) << "the first copy goes on";
+    EXPECT_EQ(readFile(document), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(document), written);
+    app.terminate();
+    app.waitForFinished(5000);
+}
