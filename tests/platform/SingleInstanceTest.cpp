@@ -1,5 +1,7 @@
 // Two real processes for one user, on a private session bus and, without one, through the runtime
-// folder: the second start hands over to the first and leaves the library alone.
+// folder: the second start hands over to the first and leaves the library alone. And the
+// protection of the process's memory.
+#include "platform/ProcessProtection.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -80,4 +82,12 @@ TEST(SingleInstance, TheAppItselfStartsOnceAndLeavesTheLibraryAlone) {
     EXPECT_EQ(std::filesystem::last_write_time(document), written);
     app.terminate();
     app.waitForFinished(5000);
+}
+
+// The app marks itself first thing; a process so marked leaves no core file and cannot be read
+// through ptrace or /proc by the user's other processes.
+TEST(ProcessProtection, TakesEffect) {
+    EXPECT_FALSE(vantorel::processMemoryProtected());
+    vantorel::protectProcessMemory();
+    EXPECT_TRUE(vantorel::processMemoryProtected());
 }
