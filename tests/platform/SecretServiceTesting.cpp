@@ -61,8 +61,11 @@ void requireSecretService(std::string_view mode) {
 }
 
 StoredItems storedItems(std::string_view account) {
-    const auto run = runTool({"secret-tool", "search", "--all", "service", std::string(KeychainVault::service),
-                              "account", std::string(account)});
+    std::vector<std::string> argv{"secret-tool", "search", "--all", "service", std::string(KeychainVault::service)};
+    if (!account.empty()) {
+        argv.insert(argv.end(), {"account", std::string(account)});
+    }
+    const auto run = runTool(argv);
     StoredItems items;
     std::istringstream out(run.out);
     for (std::string line; std::getline(out, line);) {

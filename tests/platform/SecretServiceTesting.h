@@ -19,7 +19,7 @@ namespace vantorel::testing {
 void requireSecretService(std::string_view mode);
 
 // What `secret-tool search --all service <service> account <account>` reports: a client this project
-// did not write, reading the keyring back.
+// did not write, reading the keyring back. An empty account: every item of the service.
 struct StoredItems {
     int count = 0;
     std::vector<std::string> labels;
