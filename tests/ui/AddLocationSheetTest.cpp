@@ -6,6 +6,7 @@
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationView.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -59,6 +60,9 @@ TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     QTest::mouseClick(view().saveButton(), Qt::LeftButton);
     EXPECT_TRUE(errorLine().isVisible());
     EXPECT_EQ(errorLine().text(), QString::fromUtf8(messages::nameAndCountry));
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(&errorLine());
+    EXPECT_EQ(announced->role(), QAccessible::AlertMessage) << "screen readers announce it as it appears";
+    EXPECT_EQ(announced->text(QAccessible::Name), errorLine().text());
     EXPECT_EQ(typed(), (QStringList{"", "  Norway  ", "", "", "", "secret"}));
     settle();
     EXPECT_GT(sheet().height(), closedHeight) << "the sheet grows to show the error line";

@@ -5,6 +5,7 @@
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
+#include "ui/components/Accessibility.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/InputField.h"
 #include "ui/components/Notice.h"
@@ -44,6 +45,7 @@ AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
     m_password->setObjectName(QStringLiteral("passwordField"));
     m_error->setObjectName(QStringLiteral("errorLine"));
     m_error->hide();
+    announceAsAlert(m_error);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setFont(Fonts::system(13, QFont::Medium));
@@ -93,6 +95,8 @@ void AddLocationView::save() {
     const auto added = m_model.add(m_name->text(), m_country->text(), m_server->text(), m_identity->text(),
                                    m_username->text(), m_password->text());
     if (!added) {
+        // Shown afresh each time, so that a screen reader announces a second failure as well.
+        m_error->hide();
         m_error->setText(QString::fromUtf8(added.error().description()));
         m_error->show();
         return;
