@@ -46,18 +46,18 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-SingleInstance::Claim SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim(bool activate) {
     if (QDBusConnection::sessionBus().isConnected()) {
-        return claimOnSessionBus();
+        return claimOnSessionBus(activate);
     }
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (runtime.isEmpty() || !QDir(runtime).exists()) {
         return Claim::unchecked;
     }
-    return claimWithSocket(runtime);
+    return claimWithSocket(runtime, activate);
 }
 
-SingleInstance::Claim SingleInstance::claimOnSessionBus() {
+SingleInstance::Claim SingleInstance::claimOnSessionBus(bool activate) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString name = QString::fromLatin1(serviceName);
     const QString path = QString::fromLatin1(objectPath);
@@ -71,14 +71,16 @@ SingleInstance::Claim SingleInstance::claimOnSessionBus() {
         return Claim::first;
     }
     bus.unregisterObject(path);
-    QDBusMessage activate = QDBusMessage::createMethodCall(name, path, QStringLiteral("org.freedesktop.Application"),
+    if (activate) {
+        QDBusMessage call = QDBusMessage::createMethodCall(name, path, QStringLiteral("org.freedesktop.Application"),
                                                            QStringLiteral("Activate"));
-    activate << QVariantMap();
-    bus.call(activate, QDBus::Block, handOverTimeoutMs);
+        call << QVariantMap();
+        bus.call(call, QDBus::Block, handOverTimeoutMs);
+    }
     return Claim::handedOver;
 }
 
-SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFolder) {
+SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFolder, bool activate) {
     const QString base = QDir(runtimeFolder).filePath(QString::fromLatin1(serviceName));
     // The lock is held for the life of the process; a lock left by a process that died is taken over.
     m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
@@ -97,6 +99,9 @@ SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFold
         return Claim::first;
     }
     m_lock.reset();
+    if (!activate) {
+        return Claim::handedOver;
+    }
     QLocalSocket socket;
     socket.connectToServer(base);
     if (socket.waitForConnected(handOverTimeoutMs)) {

@@ -30,15 +30,16 @@ public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    Claim claim();
+    // With `activate` false, a running instance is found but not asked to come forward.
+    Claim claim(bool activate = true);
 
 signals:
     // Another start of the app asked this one to show itself.
     void activationRequested();
 
 private:
-    Claim claimOnSessionBus();
-    Claim claimWithSocket(const QString& runtimeFolder);
+    Claim claimOnSessionBus(bool activate);
+    Claim claimWithSocket(const QString& runtimeFolder, bool activate);
 
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;

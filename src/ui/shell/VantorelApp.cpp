@@ -1,20 +1,24 @@
 #include "ui/shell/VantorelApp.h"
 
 #include "app/AppModel.h"
+#include "app/CommandLine.h"
 #include "platform/SingleInstance.h"
 #include "ui/components/Theme.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/TrayMenu.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSystemTrayIcon>
+#include <cstdio>
 
 namespace vantorel {
 
 VantorelApp::VantorelApp(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vantorel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.vantorel.Vantorel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/org.vantorel.Vantorel.svg")));
     Theme::apply(application);
 
     m_model = std::make_unique<AppModel>();
@@ -31,15 +35,21 @@ VantorelApp::VantorelApp(QApplication& application) {
 
 VantorelApp::~VantorelApp() = default;
 
-int VantorelApp::run(QApplication& application) {
+int VantorelApp::run(QApplication& application, const CommandLine& options) {
     SingleInstance instance;
-    if (instance.claim() == SingleInstance::Claim::handedOver) {
+    // A hidden start (an autostart) finding a copy running leaves it where it is.
+    if (instance.claim(!options.hidden) == SingleInstance::Claim::handedOver) {
         return 0;
     }
     VantorelApp app(application);
     // Another start of the app brings this one forward, even from the tray.
     QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
-    app.show();
+    if (!options.hidden) {
+        app.show();
+    } else if (!app.m_tray->icon()) {
+        std::fputs("vantorel: there is no system tray to start hidden in, so the window is shown.\n", stderr);
+        app.show();
+    }
     return QApplication::exec();
 }
 

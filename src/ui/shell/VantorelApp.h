@@ -7,6 +7,7 @@ class QApplication;
 namespace vantorel {
 
 class AppModel;
+struct CommandLine;
 class MainWindow;
 class TrayMenu;
 
@@ -15,8 +16,9 @@ class TrayMenu;
 class VantorelApp final {
 public:
     // The whole life of the program: hands over to a copy already running for this user (and
-    // returns 0 without touching the library), or builds the app, shows it and runs the event loop.
-    static int run(QApplication& application);
+    // returns 0 without touching the library), or builds the app, shows it (unless it starts
+    // hidden in the tray) and runs the event loop.
+    static int run(QApplication& application, const CommandLine& options);
 
     explicit VantorelApp(QApplication& application);
     ~VantorelApp();
