@@ -13,6 +13,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
@@ -220,3 +223,23 @@ TEST_F(PagesTest, EveryControlIsReachedWithTabAndNamed) {
 }
 
 #include "PagesTest.moc"
+
+// The bundled faces are registered as they are first asked for: when each page is first shown,
+// every text on it is drawn in the face it asked for, never in a fallback.
+TEST_F(PagesTest, EveryPageIsDrawnInItsOwnFacesWhenFirstShown) {
+    startWindow();
+    for (const AppPage which : allPages) {
+        SCOPED_TRACE(rawValue(which));
+        m_model->setPage(which);
+        settle();
+        QImage frame(m_window->size(), QImage::Format_ARGB32_Premultiplied);
+        m_window->render(&frame);
+        for (const QWidget* widget : page(which).findChildren<QWidget*>()) {
+            if (qobject_cast<const QLabel*>(widget) != nullptr ||
+                qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+                EXPECT_EQ(QFontInfo(widget->font()).family(), widget->font().families().value(0))
+                    << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+            }
+        }
+    }
+}

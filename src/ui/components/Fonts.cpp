@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QResource>
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <utility>
@@ -61,34 +63,43 @@ QHash<std::pair<int, int>, QString>& registeredFamilies() {
     return families;
 }
 
-} // namespace
-
-void Fonts::load() {
-    static bool loaded = false;
-    if (loaded) {
-        return;
-    }
+// Registers one bundled file with Qt and returns the family Qt reports for it. Each file is
+// registered when a font of its design and weight is first asked for: the first window uses six
+// of the eighteen, and each one costs parsing and, copied, a quarter of a megabyte.
+QString registerFace(Fonts::Design design, QFont::Weight weight) {
     Q_ASSERT(qobject_cast<QGuiApplication*>(QCoreApplication::instance()));
-    loaded = true;
-    for (const auto& face : faces) {
-        for (auto weight : bundledWeights) {
-            const auto path = QStringLiteral(":/fonts/%1/%2-%3.%4")
-                                  .arg(QLatin1String(face.folder), QLatin1String(face.filePrefix), styleSuffix(weight),
-                                       QLatin1String(face.extension));
-            const int id = QFontDatabase::addApplicationFont(path);
-            const auto families = QFontDatabase::applicationFontFamilies(id);
-            if (id < 0 || families.isEmpty()) {
-                qWarning("Vantorel: the bundled font %s could not be loaded", qPrintable(path));
-                continue;
-            }
-            registeredFamilies().insert({int(face.design), int(weight)}, families.front());
-        }
+    const auto face = std::ranges::find(faces, design, &Face::design);
+    const auto path = QStringLiteral(":/fonts/%1/%2-%3.%4")
+                          .arg(QLatin1String(face->folder), QLatin1String(face->filePrefix), styleSuffix(weight),
+                               QLatin1String(face->extension));
+    // The fonts are stored uncompressed in the binary, so Qt can read them where they are
+    // instead of from a copy on the heap.
+    const QResource resource(path);
+    const QByteArray data =
+        resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()))
+            : resource.uncompressedData();
+    const int id = QFontDatabase::addApplicationFontFromData(data);
+    const auto families = QFontDatabase::applicationFontFamilies(id);
+    if (id < 0 || families.isEmpty()) {
+        qWarning("Vantorel: the bundled font %s could not be loaded", qPrintable(path));
+        return {};
     }
+    return families.front();
 }
 
+} // namespace
+
 QString Fonts::family(Design design, QFont::Weight weight) {
-    load();
-    return registeredFamilies().value({int(design), int(nearestBundled(weight))});
+    const QFont::Weight bundled = nearestBundled(weight);
+    auto& families = registeredFamilies();
+    const std::pair<int, int> key{int(design), int(bundled)};
+    if (const auto found = families.constFind(key); found != families.cend()) {
+        return *found;
+    }
+    const QString family = registerFace(design, bundled);
+    families.insert(key, family);
+    return family;
 }
 
 QFont Fonts::font(Design design, int size, QFont::Weight weight) {

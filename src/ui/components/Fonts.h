@@ -14,9 +14,6 @@ public:
 
     Fonts() = delete;
 
-    // Registers the bundled faces with Qt; later calls do nothing. Needs a QGuiApplication.
-    static void load();
-
     // Weights are QFont's: ExtraLight stands for ultra-light, DemiBold for semibold. Only
     // ExtraLight, Light, Normal, Medium, DemiBold and Bold are bundled; others take the nearest.
     static QFont font(Design design, int size, QFont::Weight weight = QFont::Normal);
@@ -29,7 +26,8 @@ public:
     // `font` with absolute letter spacing (tracking) in points.
     static QFont tracked(QFont font, qreal tracking);
 
-    // The family under which Qt registered the bundled file for this design and weight.
+    // The family under which Qt registered the bundled file for this design and weight; the file is
+    // registered the first time it is asked for. Needs a QGuiApplication.
     static QString family(Design design, QFont::Weight weight);
 };
 

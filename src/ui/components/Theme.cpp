@@ -91,7 +91,6 @@ QPalette Theme::palette() {
 }
 
 void Theme::apply(QApplication& application) {
-    Fonts::load();
     application.setStyle(new ThemeStyle);
     const auto colors = palette();
     application.setPalette(colors);
