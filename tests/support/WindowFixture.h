@@ -19,8 +19,12 @@ protected:
         return *m_window;
     }
     ContentView& content() const { return *m_window->contentView(); }
-    // Lets the views catch up with the model: they redraw on the next turn of the event loop.
-    static void settle() { QApplication::processEvents(); }
+    // Lets the views catch up with the model: they redraw on the next turn of the event loop, and
+    // a page built by that redraw is laid out on the turn after.
+    static void settle() {
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
 
     void TearDown() override {
         m_window.reset();

@@ -97,36 +97,46 @@ QWidget* ContentView::buildDetail() {
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* pageArea = new QWidget(m_scroll);
     pageArea->setObjectName(QStringLiteral("pageArea"));
-    auto* pages = new QVBoxLayout(pageArea);
-    pages->setContentsMargins(pagePadding, pagePadding, pagePadding, pagePadding);
+    m_pageLayout = new QVBoxLayout(pageArea);
+    m_pageLayout->setContentsMargins(pagePadding, pagePadding, pagePadding, pagePadding);
     // Only the current page is visible, and a hidden widget takes no room, so the area is as tall
     // as the current page alone.
-    for (std::size_t i = 0; i < allPages.size(); ++i) {
-        QWidget* page = nullptr;
-        switch (allPages[i]) {
-        case AppPage::connection:
-            page = new ConnectionView(m_model, pageArea);
-            break;
-        case AppPage::locations:
-            page = new LocationsView(m_model, pageArea);
-            break;
-        case AppPage::preferences:
-            page = new PreferencesView(m_model, pageArea);
-            break;
-        case AppPage::service:
-            page = new ServiceView(pageArea);
-            break;
-        }
-        page->setObjectName(
-            QString::fromLatin1(std::array{"connectionPage", "locationsPage", "preferencesPage", "servicePage"}[i]));
-        page->hide();
-        m_pages[i] = page;
-        pages->addWidget(page);
-    }
-    pages->addStretch(1);
+    m_pageLayout->addStretch(1);
     m_scroll->setWidget(pageArea);
     column->addWidget(m_scroll, 1);
     return detail;
+}
+
+QWidget* ContentView::pageWidget(AppPage page) {
+    QWidget*& widget = m_pages[static_cast<std::size_t>(page)];
+    if (widget != nullptr) {
+        return widget;
+    }
+    // Each page is built the first time it is needed: the window opens on one page, and the
+    // others cost nothing until they are chosen.
+    QWidget* area = m_scroll->widget();
+    switch (page) {
+    case AppPage::connection:
+        widget = new ConnectionView(m_model, area);
+        break;
+    case AppPage::locations:
+        widget = new LocationsView(m_model, area);
+        break;
+    case AppPage::preferences:
+        widget = new PreferencesView(m_model, area);
+        break;
+    case AppPage::service:
+        widget = new ServiceView(area);
+        break;
+    }
+    widget->setObjectName(QString::fromLatin1(std::array{"connectionPage", "locationsPage", "preferencesPage",
+                                                         "servicePage"}[static_cast<std::size_t>(page)]));
+    widget->hide();
+    // In page order, before the closing stretch.
+    const auto index = std::ranges::count_if(
+        allPages, [&](AppPage other) { return other < page && m_pages[static_cast<std::size_t>(other)] != nullptr; });
+    m_pageLayout->insertWidget(int(index), widget);
+    return widget;
 }
 
 void ContentView::refresh() {
@@ -137,8 +147,11 @@ void ContentView::refresh() {
     m_scroll->setAccessibleName(toQString(rawValue(current)));
     m_dot->setLit(m_model.phase() == TunnelPhase::connected);
     m_phaseTitle->setText(toQString(title(m_model.phase())));
+    pageWidget(current)->show();
     for (std::size_t i = 0; i < allPages.size(); ++i) {
-        m_pages[i]->setVisible(allPages[i] == current);
+        if (m_pages[i] != nullptr && allPages[i] != current) {
+            m_pages[i]->hide();
+        }
     }
     refreshAlert();
     refreshSheet();
@@ -168,9 +181,9 @@ void ContentView::closeOverlays() {
     if (m_sheet->isVisible()) {
         m_sheet->reject();
     }
-    if (QMessageBox* confirmation = static_cast<LocationsView*>(pageWidget(AppPage::locations))->removalConfirmation();
-        confirmation->isVisible()) {
-        confirmation->reject();
+    if (const auto* locations = static_cast<LocationsView*>(m_pages[static_cast<std::size_t>(AppPage::locations)]);
+        locations != nullptr && locations->removalConfirmation()->isVisible()) {
+        locations->removalConfirmation()->reject();
     }
     // Hidden, not finished: finishing it would clear the message the user has not read yet.
     m_alert->hide();

@@ -7,6 +7,7 @@
 
 class QMessageBox;
 class QScrollArea;
+class QVBoxLayout;
 
 namespace vantorel {
 
@@ -31,8 +32,8 @@ public:
     Sidebar* sidebar() const { return m_sidebar; }
     QMessageBox* alert() const { return m_alert; }
     AddLocationSheet* sheet() const { return m_sheet; }
-    // The page widget shown for `page`.
-    QWidget* pageWidget(AppPage page) const { return m_pages[static_cast<std::size_t>(page)]; }
+    // The page widget shown for `page`, built when first asked for.
+    QWidget* pageWidget(AppPage page);
 
     // The window is closing: the add-location sheet and a pending removal confirmation are
     // cancelled (the sheet's password wiped with it), and an open alert steps aside until the
@@ -56,6 +57,7 @@ private:
     TextLabel* m_phaseTitle = nullptr;
     QScrollArea* m_scroll = nullptr;
     std::array<QWidget*, allPages.size()> m_pages{};
+    QVBoxLayout* m_pageLayout = nullptr;
     QMessageBox* m_alert = nullptr;
     AddLocationSheet* m_sheet = nullptr;
 };
