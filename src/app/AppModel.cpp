@@ -32,15 +32,13 @@ std::optional<std::filesystem::path> platformDocumentPath() {
 } // namespace
 
 AppModel::AppModel(QObject* parent)
-    : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()),
-      m_collator(QLocale().name().toStdString()) {
+    : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()) {
     start(platformDocumentPath(), {});
 }
 
 AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
                    ProfileRepository::Writer writer, QObject* parent)
-    : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()),
-      m_collator(QLocale().name().toStdString()) {
+    : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()) {
     start(std::move(documentPath), std::move(writer));
 }
 
@@ -121,11 +119,17 @@ std::vector<VPNProfile> AppModel::visibleProfiles() const {
         kept.push_back(&profile);
     }
     // Sorted by pointer, so that the sort moves no strings; equal names keep their stored order.
-    std::ranges::stable_sort(kept, [this](const VPNProfile* a, const VPNProfile* b) {
+    // The collator loads the locale's ordering rules, so it is made when a list is first sorted,
+    // not while the window is opening.
+    if (!m_collator) {
+        m_collator = std::make_unique<NameCollator>(QLocale().name().toStdString());
+    }
+    const NameCollator& collator = *m_collator;
+    std::ranges::stable_sort(kept, [&collator](const VPNProfile* a, const VPNProfile* b) {
         if (a->favorite != b->favorite) {
             return a->favorite;
         }
-        return m_collator.less(a->name, b->name);
+        return collator.less(a->name, b->name);
     });
     std::vector<VPNProfile> visible;
     visible.reserve(kept.size());

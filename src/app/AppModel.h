@@ -117,7 +117,7 @@ private:
     std::unique_ptr<TunnelService> m_tunnel;
     // Absent only when the platform gave no data folder; canEdit is then false for good.
     std::optional<ProfileRepository> m_repository;
-    NameCollator m_collator;
+    mutable std::unique_ptr<NameCollator> m_collator; // made on first use
 };
 
 } // namespace vantorel
