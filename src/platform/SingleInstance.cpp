@@ -4,10 +4,15 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QVariantMap>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace vantorel {
 namespace {
@@ -39,6 +44,10 @@ private:
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
 
 SingleInstance::~SingleInstance() {
+    if (m_socket >= 0) {
+        ::close(m_socket);
+        ::unlink(m_socketPath.constData());
+    }
     if (m_registered) {
         QDBusConnection bus = QDBusConnection::sessionBus();
         bus.unregisterService(QString::fromLatin1(serviceName));
@@ -86,30 +95,62 @@ SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFold
     m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock()) {
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        QLocalServer::removeServer(base); // a socket left behind by a process that died
-        m_server->listen(base);
-        connect(m_server, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket* peer = m_server->nextPendingConnection()) {
-                connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-                emit activationRequested();
-            }
-        });
+        listenAt(base);
         return Claim::first;
     }
     m_lock.reset();
-    if (!activate) {
-        return Claim::handedOver;
-    }
-    QLocalSocket socket;
-    socket.connectToServer(base);
-    if (socket.waitForConnected(handOverTimeoutMs)) {
-        socket.write("activate\n");
-        socket.waitForBytesWritten(handOverTimeoutMs);
-        socket.disconnectFromServer();
+    if (activate) {
+        knockAt(base);
     }
     return Claim::handedOver;
+}
+
+// A plain Unix socket rather than Qt's local server: Qt Network would bring Kerberos and proxy
+// libraries into every start of the program for this one fallback.
+void SingleInstance::listenAt(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+        return;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return;
+    }
+    ::unlink(name.constData()); // a socket left behind by a process that died; the lock is ours now
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return;
+    }
+    ::chmod(name.constData(), 0600);
+    m_socket = fd;
+    m_socketPath = name;
+    m_notifier = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+        // Any connection is a request to come forward; nothing is read from it.
+        for (int peer = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC); peer >= 0;
+             peer = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) {
+            ::close(peer);
+            emit activationRequested();
+        }
+    });
+}
+
+void SingleInstance::knockAt(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+        return;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0) {
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+        ::close(fd);
+    }
 }
 
 } // namespace vantorel

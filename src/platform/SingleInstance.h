@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace vantorel {
 
@@ -41,8 +42,13 @@ private:
     Claim claimOnSessionBus(bool activate);
     Claim claimWithSocket(const QString& runtimeFolder, bool activate);
 
+    void listenAt(const QString& path);
+    static void knockAt(const QString& path);
+
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    int m_socket = -1;
+    QByteArray m_socketPath;
+    QSocketNotifier* m_notifier = nullptr;
     bool m_registered = false;
 };
 
