@@ -42,17 +42,6 @@ ContentView::ContentView(AppModel& model, QWidget* parent) : QWidget(parent), m_
     columns->addWidget(buildDetail(), 1);
     connect(m_sidebar, &Sidebar::pageChosen, this, [this](AppPage page) { m_model.setPage(page); });
 
-    m_alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"), {}, QMessageBox::Ok, this);
-    m_alert->setObjectName(QStringLiteral("messageAlert"));
-    m_alert->button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    // "OK", Escape and closing the alert all end here; so does closing it because the message
-    // went away, when clearing it again is harmless.
-    connect(m_alert, &QMessageBox::finished, this, [this] {
-        if (m_model.message()) {
-            m_model.setMessage(std::nullopt);
-        }
-    });
-
     m_sheet = new AddLocationSheet(model, this);
     connect(m_sheet, &QDialog::finished, this, [this] {
         if (m_model.showingAdd()) {
@@ -157,14 +146,33 @@ void ContentView::refresh() {
     refreshSheet();
 }
 
+QMessageBox* ContentView::alert() {
+    if (m_alert != nullptr) {
+        return m_alert;
+    }
+    // Made for the first message: a message box is one of the costlier widgets to build, and most
+    // runs never show one.
+    m_alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"), {}, QMessageBox::Ok, this);
+    m_alert->setObjectName(QStringLiteral("messageAlert"));
+    m_alert->button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    // "OK", Escape and closing the alert all end here; so does closing it because the message
+    // went away, when clearing it again is harmless.
+    connect(m_alert, &QMessageBox::finished, this, [this] {
+        if (m_model.message()) {
+            m_model.setMessage(std::nullopt);
+        }
+    });
+    return m_alert;
+}
+
 void ContentView::refreshAlert() {
     if (const auto& message = m_model.message()) {
         // A newer message replaces the text of an alert that is still open.
-        m_alert->setText(*message);
+        alert()->setText(*message);
         if (!m_alert->isVisible()) {
             m_alert->open();
         }
-    } else if (m_alert->isVisible()) {
+    } else if (m_alert != nullptr && m_alert->isVisible()) {
         m_alert->done(QMessageBox::Ok);
     }
 }
@@ -186,7 +194,9 @@ void ContentView::closeOverlays() {
         locations->removalConfirmation()->reject();
     }
     // Hidden, not finished: finishing it would clear the message the user has not read yet.
-    m_alert->hide();
+    if (m_alert != nullptr) {
+        m_alert->hide();
+    }
 }
 
 void ContentView::showEvent(QShowEvent* event) {

@@ -30,7 +30,8 @@ public:
     ~ContentView() override;
 
     Sidebar* sidebar() const { return m_sidebar; }
-    QMessageBox* alert() const { return m_alert; }
+    // The alert that shows the model's message, made when first needed.
+    QMessageBox* alert();
     AddLocationSheet* sheet() const { return m_sheet; }
     // The page widget shown for `page`, built when first asked for.
     QWidget* pageWidget(AppPage page);
