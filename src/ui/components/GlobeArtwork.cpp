@@ -18,7 +18,12 @@ GlobeArtwork::GlobeArtwork(QWidget* parent) : QWidget(parent) {
 void GlobeArtwork::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const qreal density = painter.device() != nullptr ? painter.device()->devicePixelRatio() : devicePixelRatioF();
-    painter.drawImage(QPointF(0, 0), image(size(), density));
+    // Drawn once per size and density: the page repaints around it (the session timer, a phase
+    // change) far more often than the drawing could change.
+    if (m_image.isNull() || m_image.size() != size() * density || m_image.devicePixelRatio() != density) {
+        m_image = image(size(), density);
+    }
+    painter.drawImage(QPointF(0, 0), m_image);
 }
 
 namespace {

@@ -25,6 +25,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_image;
 };
 
 } // namespace vantorel
