@@ -10,6 +10,11 @@ int main(int argc, char** argv) {
     if (options.exitStatus) {
         return *options.exitStatus;
     }
+    // Every pixel is drawn in software: without this, Qt loads its OpenGL integration and the GL
+    // libraries at start-up for nothing.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION")) {
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    }
     QApplication application(argc, argv);
     return vantorel::VantorelApp::run(application, options);
 }
