@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <algorithm>
 #include <limits>
 #include <nlohmann/json.hpp>
 
@@ -138,6 +139,9 @@ std::optional<ProfileLibrary> readLibrary(const json& root) {
 
 class Writer final {
 public:
+    // Room for the whole document up front, so that it is written into one allocation.
+    explicit Writer(std::size_t expectedSize) { m_out.reserve(expectedSize); }
+
     std::string take() { return std::move(m_out); }
 
     void openObject() { open('{'); }
@@ -184,8 +188,19 @@ private:
 
     void writeString(std::string_view value) {
         static constexpr char hex[] = "0123456789abcdef";
+        const auto needsEscape = [](char c) {
+            return c == '"' || c == '\\' || c == '/' || static_cast<unsigned char>(c) < 0x20;
+        };
         m_out += '"';
-        for (const char c : value) {
+        // Runs of characters that need no escape go in whole: most texts are one such run.
+        while (!value.empty()) {
+            const auto plain = std::ranges::find_if(value, needsEscape);
+            m_out.append(value.begin(), plain);
+            if (plain == value.end()) {
+                break;
+            }
+            const char c = *plain;
+            value.remove_prefix(std::size_t(plain - value.begin()) + 1);
             switch (c) {
             case '"':
                 m_out += "\\\"";
@@ -212,13 +227,9 @@ private:
                 m_out += "\\t";
                 break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    m_out += "\\u00";
-                    m_out += hex[static_cast<unsigned char>(c) >> 4];
-                    m_out += hex[static_cast<unsigned char>(c) & 0x0F];
-                } else {
-                    m_out += c;
-                }
+                m_out += "\\u00";
+                m_out += hex[static_cast<unsigned char>(c) >> 4];
+                m_out += hex[static_cast<unsigned char>(c) & 0x0F];
             }
         }
         m_out += '"';
@@ -273,7 +284,8 @@ std::expected<ProfileLibrary, VPNFailure> decode(std::string_view bytes) {
 }
 
 std::string encode(const ProfileLibrary& library) {
-    Writer out;
+    // About 330 bytes a location with typical texts, and the rest of the document.
+    Writer out(256 + library.profiles.size() * 400);
     out.openObject();
     out.key("profiles");
     out.openArray();
