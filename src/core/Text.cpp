@@ -1,5 +1,6 @@
 #include "Text.h"
 
+#include <algorithm>
 #include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/bytestream.h>
@@ -140,6 +141,10 @@ std::string trimmed(std::string_view text) {
 }
 
 bool containsControlScalar(std::string_view text) {
+    // In ASCII the controls are exactly 0x00 to 0x1F and 0x7F, and there are no format characters.
+    if (isAscii(text)) {
+        return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    }
     bool found = false;
     const bool wellFormed = forEachScalar(text, [&](UChar32 c, int32_t, int32_t) {
         const int8_t category = u_charType(c);
