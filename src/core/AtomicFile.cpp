@@ -71,14 +71,24 @@ std::string temporaryFileName() {
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination) {
     const std::filesystem::path folder = destination.parent_path().empty() ? "." : destination.parent_path();
     const std::string name = destination.filename();
-    if (name.empty() || !createFolders(folder)) {
+    if (name.empty()) {
         return failure();
     }
 
     // Everything from here on is relative to this descriptor, so the folder cannot be swapped for
     // a link between the check and the writes. O_NOFOLLOW refuses a link in the folder's place.
-    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!dir || ::fchmod(dir.get(), folderMode) != 0) {
+    // The folders are made only when the folder is missing: after the first save it exists.
+    constexpr int folderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int folderFd = ::open(folder.c_str(), folderFlags);
+    if (folderFd < 0 && errno == ENOENT && createFolders(folder)) {
+        folderFd = ::open(folder.c_str(), folderFlags);
+    }
+    const FileDescriptor dir(folderFd);
+    // Only a folder whose mode is wrong is changed: a chmod dirties the folder's inode, and the
+    // folder's fsync below would then have that to write too.
+    struct stat folderStatus {};
+    if (!dir || ::fstat(dir.get(), &folderStatus) != 0 ||
+        ((folderStatus.st_mode & 07777) != folderMode && ::fchmod(dir.get(), folderMode) != 0)) {
         return failure();
     }
 
@@ -86,8 +96,12 @@ std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, cons
     struct RemoveTemporary {
         int dir;
         const std::string& name;
-        // After a successful rename the name is already gone and this fails harmlessly.
-        ~RemoveTemporary() { ::unlinkat(dir, name.c_str(), 0); }
+        bool renamed = false; // then the name is gone already
+        ~RemoveTemporary() {
+            if (!renamed) {
+                ::unlinkat(dir, name.c_str(), 0);
+            }
+        }
     } removeTemporary{dir.get(), temporary};
 
     {
@@ -107,6 +121,7 @@ std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, cons
     if (::renameat(dir.get(), temporary.c_str(), dir.get(), name.c_str()) != 0) {
         return failure();
     }
+    removeTemporary.renamed = true;
     // Makes the rename itself durable. The new document is already in place at this point, so a
     // failure here is not reported as a failed save: that would claim the old data was kept.
     ::fsync(dir.get());
