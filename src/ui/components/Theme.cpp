@@ -3,6 +3,7 @@
 #include "ui/components/ButtonLook.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
+#include "ui/components/Symbols.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -44,6 +45,16 @@ public:
             return;
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        // The menu bar asks for its overflow arrow as it is made. Fusion's comes from a PNG read
+        // through QImageReader, which loads every image-format plugin at start-up to find out what
+        // a PNG is; the app's own chevron needs none.
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) {
+            return Symbols::icon(QStringLiteral("chevron.right"), Palette::text.color());
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
     }
 };
 

@@ -9,7 +9,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdio>
 
 namespace vantorel {
@@ -18,7 +22,6 @@ VantorelApp::VantorelApp(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vantorel.Vantorel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/org.vantorel.Vantorel.svg")));
     Theme::apply(application);
 
     m_model = std::make_unique<AppModel>();
@@ -35,6 +38,27 @@ VantorelApp::VantorelApp(QApplication& application) {
 
 VantorelApp::~VantorelApp() = default;
 
+namespace {
+
+// The window icon, drawn from the application icon's SVG. Set once the window is up: building it
+// through QIcon's own SVG support would load Qt's icon-engine and image-format plugins before the
+// first frame.
+void setWindowIcon() {
+    QSvgRenderer renderer(QStringLiteral(":/app/org.vantorel.Vantorel.svg"));
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+} // namespace
+
 int VantorelApp::run(QApplication& application, const CommandLine& options) {
     SingleInstance instance;
     // A hidden start (an autostart) finding a copy running leaves it where it is.
@@ -44,6 +68,7 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     VantorelApp app(application);
     // Another start of the app brings this one forward, even from the tray.
     QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
+    QTimer::singleShot(0, &application, &setWindowIcon);
     if (!options.hidden) {
         app.show();
     } else if (!app.m_tray->icon()) {
