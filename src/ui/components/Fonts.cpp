@@ -112,6 +112,13 @@ QFont Fonts::font(Design design, int size, QFont::Weight weight) {
     return font;
 }
 
+QFont Fonts::symbol(int size, QFont::Weight weight) {
+    QFont font;
+    font.setWeight(weight);
+    font.setPixelSize(size);
+    return font;
+}
+
 QFont Fonts::tracked(QFont font, qreal tracking) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, tracking);
     return font;

@@ -23,6 +23,10 @@ public:
         return font(Design::monospaced, size, weight);
     }
 
+    // For a symbol, which takes only its size and the weight of its strokes from a font: no face is
+    // registered for it (Light and ExtraLight are never needed for text on the first window).
+    static QFont symbol(int size, QFont::Weight weight = QFont::Normal);
+
     // `font` with absolute letter spacing (tracking) in points.
     static QFont tracked(QFont font, qreal tracking);
 

@@ -141,7 +141,7 @@ QWidget* ConnectionView::buildStage(QWidget* parent) {
     auto* badgeLayout = new QHBoxLayout(badge);
     badgeLayout->setContentsMargins(0, 0, 0, 0);
     // The title under it says the same in words.
-    m_badgeSymbol = SymbolLabel::decorative({}, Fonts::system(34, QFont::Light), Palette::violet.color(), badge);
+    m_badgeSymbol = SymbolLabel::decorative({}, Fonts::symbol(34, QFont::Light), Palette::violet.color(), badge);
     m_badgeSymbol->setObjectName(QStringLiteral("statusSymbol"));
     badgeLayout->addWidget(m_badgeSymbol, 0, Qt::AlignCenter);
     column->addWidget(badge, 0, Qt::AlignHCenter);
@@ -162,7 +162,7 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     auto* bottom = new QWidget(parent);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(22, 22, 22, 22);
-    row->addWidget(SymbolLabel::decorative(QStringLiteral("location.circle"), Fonts::system(25, QFont::Light),
+    row->addWidget(SymbolLabel::decorative(QStringLiteral("location.circle"), Fonts::symbol(25, QFont::Light),
                                            Palette::violet.color(), bottom),
                    0, Qt::AlignVCenter);
     auto* lines = new QVBoxLayout;
@@ -182,7 +182,7 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     connect(manage, &QPushButton::clicked, this, [this] { m_model.setPage(AppPage::locations); });
     row->addWidget(manage, 0, Qt::AlignVCenter);
     row->addWidget(
-        SymbolLabel::decorative(QStringLiteral("chevron.right"), Fonts::system(10), Palette::muted.color(), bottom), 0,
+        SymbolLabel::decorative(QStringLiteral("chevron.right"), Fonts::symbol(10), Palette::muted.color(), bottom), 0,
         Qt::AlignVCenter);
     return bottom;
 }

@@ -22,7 +22,7 @@ constexpr int spacing = 15;
 constexpr int lineGap = 5;
 
 const QFont& symbolFont() {
-    static const QFont font = Fonts::system(24, QFont::Light);
+    static const QFont font = Fonts::symbol(24, QFont::Light);
     return font;
 }
 const QFont& nameFont() {

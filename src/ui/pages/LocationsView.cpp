@@ -112,7 +112,7 @@ QWidget* LocationsView::buildSearchRow() {
     auto* boxRow = new QHBoxLayout(box);
     boxRow->setContentsMargins(14, 14, 14, 14);
     boxRow->addWidget(
-        SymbolLabel::decorative(QStringLiteral("magnifyingglass"), Fonts::system(13), Palette::muted.color(), box));
+        SymbolLabel::decorative(QStringLiteral("magnifyingglass"), Fonts::symbol(13), Palette::muted.color(), box));
     m_search = new QLineEdit(box);
     m_search->setObjectName(QStringLiteral("searchField"));
     m_search->setFrame(false);
@@ -150,7 +150,7 @@ Panel* LocationsView::buildEmptyState() {
     auto* column = new QVBoxLayout(m_emptyState);
     column->setContentsMargins(24, 70, 24, 70);
     column->setSpacing(18);
-    column->addWidget(SymbolLabel::decorative(QStringLiteral("globe.americas"), Fonts::system(54, QFont::ExtraLight),
+    column->addWidget(SymbolLabel::decorative(QStringLiteral("globe.americas"), Fonts::symbol(54, QFont::ExtraLight),
                                               Palette::violet.color(), m_emptyState),
                       0, Qt::AlignHCenter);
     m_emptyTitle = TextLabel::oneLine({}, Fonts::rounded(18, QFont::Medium), Palette::text.color(), m_emptyState);

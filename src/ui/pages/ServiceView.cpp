@@ -57,7 +57,7 @@ ServiceView::ServiceView(QWidget* parent) : QWidget(parent) {
     statusRow->setContentsMargins(24, 24, 24, 24);
     statusRow->setSpacing(18);
     statusRow->addWidget(SymbolLabel::decorative(QStringLiteral("antenna.radiowaves.left.and.right"),
-                                                 Fonts::system(30, QFont::Light), Palette::violet.color(), status),
+                                                 Fonts::symbol(30, QFont::Light), Palette::violet.color(), status),
                          0, Qt::AlignTop);
     auto* statusTexts = new QVBoxLayout;
     statusTexts->setSpacing(8);

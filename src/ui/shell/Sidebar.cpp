@@ -22,7 +22,7 @@ QWidget* header(QWidget* parent) {
     row->setContentsMargins(26, 46, 0, 44);
     row->setSpacing(10);
 
-    row->addWidget(SymbolLabel::decorative(QStringLiteral("shield.lefthalf.filled"), Fonts::system(27, QFont::Medium),
+    row->addWidget(SymbolLabel::decorative(QStringLiteral("shield.lefthalf.filled"), Fonts::symbol(27, QFont::Medium),
                                            Palette::violet.color(), header),
                    0, Qt::AlignVCenter);
 
@@ -50,7 +50,7 @@ QWidget* card(QWidget* parent) {
     column->setContentsMargins(18, 18, 18, 18);
     column->setSpacing(9);
     column->addWidget(
-        SymbolLabel::decorative(QStringLiteral("sparkle"), Fonts::system(13), Palette::violet.color(), card), 0,
+        SymbolLabel::decorative(QStringLiteral("sparkle"), Fonts::symbol(13), Palette::violet.color(), card), 0,
         Qt::AlignLeft);
     column->addWidget(TextLabel::oneLine(QStringLiteral("Made to be yours."), Fonts::system(13, QFont::Medium),
                                          Palette::text.color(), card));
