@@ -4,10 +4,12 @@
 #include "app/CommandLine.h"
 #include "platform/SingleInstance.h"
 #include "ui/components/Theme.h"
+#include "ui/shell/ContentView.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/TrayMenu.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -15,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace vantorel {
 
@@ -40,9 +43,30 @@ VantorelApp::~VantorelApp() = default;
 
 namespace {
 
-// The window icon, drawn from the application icon's SVG. Set once the window is up: building it
-// through QIcon's own SVG support would load Qt's icon-engine and image-format plugins before the
-// first frame.
+// Runs `then` on the turn after `widget` is first painted, and never again.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> then) : QObject(widget), m_then(std::move(then)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+// The window icon, drawn from the application icon's SVG. Drawing it takes a few milliseconds,
+// so it waits for the first frame; and building it through QIcon's own SVG support would load
+// Qt's icon-engine and image-format plugins.
 void setWindowIcon() {
     QSvgRenderer renderer(QStringLiteral(":/app/org.vantorel.Vantorel.svg"));
     QIcon icon;
@@ -68,7 +92,7 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     VantorelApp app(application);
     // Another start of the app brings this one forward, even from the tray.
     QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
-    QTimer::singleShot(0, &application, &setWindowIcon);
+    new AfterFirstPaint(app.m_window->contentView(), &setWindowIcon);
     if (!options.hidden) {
         app.show();
     } else if (!app.m_tray->icon()) {
