@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -122,8 +121,18 @@ QSize TextLabel::minimumSizeHint() const {
     // squeezing it below what one word needs.
     const QFontMetricsF metrics(font());
     qreal widest = 0;
-    for (const auto& word : text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        widest = std::max(widest, metrics.horizontalAdvance(word));
+    const QString content = text();
+    for (qsizetype start = 0; start < content.size();) {
+        if (content.at(start).isSpace()) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < content.size() && !content.at(end).isSpace()) {
+            ++end;
+        }
+        widest = std::max(widest, metrics.horizontalAdvance(content.sliced(start, end - start)));
+        start = end;
     }
     const auto margins = contentsMargins();
     const int width = int(std::ceil(widest)) + margins.left() + margins.right();
