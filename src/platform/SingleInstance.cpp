@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QVariantMap>
 #include <cstring>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -38,6 +39,17 @@ public slots:
 private:
     SingleInstance& m_instance;
 };
+
+// The address of a socket at `name`, if the name fits.
+std::optional<sockaddr_un> socketAddress(const QByteArray& name) {
+    sockaddr_un address{};
+    if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+        return std::nullopt;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    return address;
+}
 
 } // namespace
 
@@ -109,18 +121,16 @@ SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFold
 // libraries into every start of the program for this one fallback.
 void SingleInstance::listenAt(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+    const auto address = socketAddress(name);
+    if (!address) {
         return;
     }
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) {
         return;
     }
     ::unlink(name.constData()); // a socket left behind by a process that died; the lock is ours now
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 || ::listen(fd, 4) != 0) {
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0 || ::listen(fd, 4) != 0) {
         ::close(fd);
         return;
     }
@@ -139,16 +149,13 @@ void SingleInstance::listenAt(const QString& path) {
 }
 
 void SingleInstance::knockAt(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    if (name.size() >= qsizetype(sizeof(address.sun_path))) {
+    const auto address = socketAddress(QFile::encodeName(path));
+    if (!address) {
         return;
     }
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd >= 0) {
-        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address));
         ::close(fd);
     }
 }
