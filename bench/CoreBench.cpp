@@ -1,6 +1,5 @@
-#include "core/CredentialVault.h"
+#include "FullLibrary.h"
 #include "core/LibraryDocument.h"
-#include "core/ProfileLibrary.h"
 #include "core/ProfileRepository.h"
 
 #include <benchmark/benchmark.h>
@@ -13,18 +12,6 @@
 using namespace vantorel;
 
 namespace {
-
-// A full library: 200 locations, the largest the program accepts.
-ProfileLibrary fullLibrary() {
-    ProfileLibrary library;
-    for (int i = 0; i < 200; ++i) {
-        library.profiles.push_back(VPNProfile{Uuid::random(), "Location " + std::to_string(i), "Netherlands",
-                                              "nl" + std::to_string(i) + ".vpn.example.com", "vpn.example.com",
-                                              "customer-0042", Uuid::random(), i % 3 == 0});
-    }
-    library.selectedID = library.profiles.front().id;
-    return library;
-}
 
 void encodeFullLibrary(benchmark::State& state) {
     const ProfileLibrary library = fullLibrary();
@@ -58,12 +45,6 @@ void validateFullLibrary(benchmark::State& state) {
     }
 }
 BENCHMARK(validateFullLibrary);
-
-class NoVault final : public CredentialVault {
-public:
-    std::expected<void, VPNFailure> insert(std::string_view, const Uuid&) override { return {}; }
-    std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
-};
 
 // A folder of its own in the system's temporary folder, on the disk the saves go to.
 struct Folder {

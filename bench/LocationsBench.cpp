@@ -1,6 +1,7 @@
 // The Locations page with the largest library the program accepts, on the real widgets (offscreen):
 // a keystroke in the search box, clearing the search, and the page shown for the first time. Each
 // case ends with the part of the window that changed painted and handed to the (offscreen) platform.
+#include "FullLibrary.h"
 #include "app/AppModel.h"
 #include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
@@ -19,12 +20,6 @@ using namespace vantorel;
 
 namespace {
 
-class NoVault final : public CredentialVault {
-public:
-    std::expected<void, VPNFailure> insert(std::string_view, const Uuid&) override { return {}; }
-    std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
-};
-
 // A window over a document of 200 locations, a third of them favourites.
 struct Window {
     QTemporaryDir folder;
@@ -32,15 +27,8 @@ struct Window {
     std::unique_ptr<MainWindow> window;
 
     explicit Window(AppPage page) {
-        ProfileLibrary library;
-        for (int i = 0; i < 200; ++i) {
-            library.profiles.push_back(VPNProfile{Uuid::random(), "Location " + std::to_string(i), "Netherlands",
-                                                  "nl" + std::to_string(i) + ".vpn.example.com", "vpn.example.com",
-                                                  "customer-0042", Uuid::random(), i % 3 == 0});
-        }
-        library.selectedID = library.profiles.front().id;
         const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
-        (void)writeFileAtomically(LibraryDocument::encode(library), document);
+        (void)writeFileAtomically(LibraryDocument::encode(fullLibrary()), document);
         model = std::make_unique<AppModel>(std::make_unique<NoVault>(), document);
         model->setPage(page);
         window = std::make_unique<MainWindow>(*model);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/CredentialVault.h"
+#include "core/ProfileLibrary.h"
+
+#include <string>
+
+namespace vantorel {
+
+// The largest library the program accepts: 200 locations, a third of them favourites, the first
+// one selected.
+inline ProfileLibrary fullLibrary() {
+    ProfileLibrary library;
+    for (int i = 0; i < 200; ++i) {
+        library.profiles.push_back(VPNProfile{Uuid::random(), "Location " + std::to_string(i), "Netherlands",
+                                              "nl" + std::to_string(i) + ".vpn.example.com", "vpn.example.com",
+                                              "customer-0042", Uuid::random(), i % 3 == 0});
+    }
+    library.selectedID = library.profiles.front().id;
+    return library;
+}
+
+// A secret store that accepts everything, so a benchmark measures only what it names.
+class NoVault final : public CredentialVault {
+public:
+    std::expected<void, VPNFailure> insert(std::string_view, const Uuid&) override { return {}; }
+    std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
+};
+
+} // namespace vantorel
