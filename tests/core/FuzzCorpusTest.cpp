@@ -1,28 +1,21 @@
 // Every input the fuzzers start from or ever broke on, through the same properties they check.
 #include "Properties.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
+
+using namespace vantorel;
+using vantorel::testing::readFile;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The files of `folder` (and of the crashes kept beside the corpus for that target), in order.
-std::vector<std::filesystem::path> inputs(const std::string& target) {
-    std::vector<std::filesystem::path> files;
-    const std::filesystem::path root = VANTOREL_FUZZ_DIR;
-    for (const auto& folder : {root / "corpus" / target, root / "crashes" / target}) {
-        if (!std::filesystem::exists(folder)) {
-            continue;
-        }
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+// The files of `target`'s seed corpus and of the crashes kept beside it, in order.
+std::vector<fs::path> inputs(const std::string& target) {
+    std::vector<fs::path> files;
+    for (const char* kind : {"corpus", "crashes"}) {
+        std::error_code missing;
+        for (const auto& entry : fs::directory_iterator(fs::path(VANTOREL_FUZZ_DIR) / kind / target, missing)) {
             if (entry.is_regular_file()) {
                 files.push_back(entry.path());
             }
@@ -34,18 +27,17 @@ std::vector<std::filesystem::path> inputs(const std::string& target) {
 
 } // namespace
 
-TEST(FuzzCorpus, DocumentsKeepTheReadersPromises) {
-    const auto files = inputs("document");
-    ASSERT_GE(files.size(), 50u);
-    for (const auto& file : files) {
-        EXPECT_EQ(vantorel::fuzzing::checkDocument(contents(file)), std::nullopt) << file.filename();
-    }
-}
-
-TEST(FuzzCorpus, RecordsKeepTheRulesPromises) {
-    const auto files = inputs("record");
-    ASSERT_FALSE(files.empty());
-    for (const auto& file : files) {
-        EXPECT_EQ(vantorel::fuzzing::checkRecord(contents(file)), std::nullopt) << file.filename();
+TEST(FuzzCorpus, InputsKeepTheirTargetsPromises) {
+    const struct {
+        const char* target;
+        std::size_t atLeast;
+        std::optional<std::string> (*check)(std::string_view);
+    } targets[] = {{"document", 50, fuzzing::checkDocument}, {"record", 1, fuzzing::checkRecord}};
+    for (const auto& [target, atLeast, check] : targets) {
+        const auto files = inputs(target);
+        ASSERT_GE(files.size(), atLeast) << target;
+        for (const auto& file : files) {
+            EXPECT_EQ(check(readFile(file)), std::nullopt) << file.filename();
+        }
     }
 }
