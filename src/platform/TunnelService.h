@@ -38,8 +38,6 @@ public:
     // Passes one status to the receiver, if there is one. A system observer would call this.
     void notify(TunnelPhase phase, std::optional<QDateTime> since, std::optional<Uuid> location) const;
 
-    bool hasObserver() const { return m_observer.has_value(); }
-
 private:
     const SystemVpnManager& m_manager;
     // A registration for the system's status notifications; nothing installs one in this version.
