@@ -52,7 +52,8 @@ protected:
 TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     startWindow();
     open();
-    EXPECT_EQ(sheet().width(), AddLocationSheet::sheetWidth);
+    EXPECT_EQ(sheet().width(), 530);
+    EXPECT_EQ(sheet().windowModality(), Qt::WindowModal);
     EXPECT_FALSE(errorLine().isVisible());
     const int closedHeight = sheet().height();
     field("countryField").setText("  Norway  ");
@@ -89,6 +90,10 @@ TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     open();
     EXPECT_EQ(typed(), QStringList(6, QString()));
     EXPECT_FALSE(errorLine().isVisible());
+    // The model can close it too.
+    m_model->setShowingAdd(false);
+    settle();
+    EXPECT_FALSE(sheet().isVisible());
 }
 
 TEST_F(AddLocationSheetTest, ASaveStoresTheLocationAndSelectsOnlyTheFirst) {

@@ -80,15 +80,35 @@ protected:
 
 } // namespace
 
-TEST_F(LocationsViewTest, EmptyStatesFollowTheLibraryNotTheFilters) {
-    startWith({});
+// A search that finds nothing offers to clear the filters; an empty library invites the first
+// location, whatever is typed or filtered.
+TEST_F(LocationsViewTest, EmptyStatesFollowTheLibraryAndTheFilters) {
+    startWith({"London", "*Oslo"});
     auto& title = part<TextLabel>("emptyTitle");
     auto& button = part<QPushButton>("emptyButton");
+    QTest::keyClicks(&search(), "lisbon");
+    settle();
     EXPECT_TRUE(part("emptyState").isVisible());
     EXPECT_FALSE(part("locationList").isVisible());
-    // An empty library invites the first location, whatever is typed or filtered.
+    EXPECT_EQ(title.text(), "No matching locations.");
+    EXPECT_EQ(part<TextLabel>("emptyDetail").text(), "Try a different search or turn off the Favorites filter.");
+    EXPECT_EQ(button.text(), "Clear filters");
+
+    m_model->setFavoritesOnly(true);
+    settle();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(m_model->query(), "");
+    EXPECT_FALSE(m_model->favoritesOnly());
+    EXPECT_EQ(search().text(), "");
+    EXPECT_FALSE(part<ToggleButton>("favoritesToggle").isChecked());
+    EXPECT_EQ(rowNames(), (std::vector<std::string>{"Oslo", "London"}));
+
     QTest::keyClicks(&search(), "tok");
     QTest::mouseClick(&part<ToggleButton>("favoritesToggle"), Qt::LeftButton);
+    for (const VPNProfile& profile : std::vector(m_model->library().profiles)) {
+        m_model->remove(profile);
+    }
     settle();
     EXPECT_EQ(title.text(), "A world of possibilities. Your first stop is setup.");
     EXPECT_EQ(button.text(), "Add your first location");
@@ -96,30 +116,8 @@ TEST_F(LocationsViewTest, EmptyStatesFollowTheLibraryNotTheFilters) {
     EXPECT_TRUE(m_model->showingAdd());
 }
 
-TEST_F(LocationsViewTest, NoMatchOffersToClearTheFilters) {
-    startWith({"London", "*Oslo"});
-    QTest::keyClicks(&search(), "lisbon");
-    settle();
-    EXPECT_TRUE(rows().empty());
-    EXPECT_EQ(part<TextLabel>("emptyTitle").text(), "No matching locations.");
-    EXPECT_EQ(part<TextLabel>("emptyDetail").text(), "Try a different search or turn off the Favorites filter.");
-    auto& clear = part<QPushButton>("emptyButton");
-    EXPECT_EQ(clear.text(), "Clear filters");
-
-    m_model->setFavoritesOnly(true);
-    settle();
-    QTest::mouseClick(&clear, Qt::LeftButton);
-    settle();
-    EXPECT_EQ(m_model->query(), "");
-    EXPECT_FALSE(m_model->favoritesOnly());
-    EXPECT_EQ(search().text(), "");
-    EXPECT_FALSE(part<ToggleButton>("favoritesToggle").isChecked());
-    EXPECT_EQ(rowNames(), (std::vector<std::string>{"Oslo", "London"}));
-}
-
 TEST_F(LocationsViewTest, SearchAndFavoritesFilterAndOrderTheRowsInPlace) {
     startWith({"Server 10", "*Paris", "Server 2", "London", "*Berlin"});
-    EXPECT_EQ(rowNames(), names(m_model->visibleProfiles()));
     EXPECT_EQ(rowNames(), (std::vector<std::string>{"Berlin", "Paris", "London", "Server 2", "Server 10"}));
     LocationRow* const london = &row("London");
 
@@ -145,8 +143,6 @@ TEST_F(LocationsViewTest, StarSelectAndRemoveChangeTheDocument) {
     settle();
     EXPECT_TRUE(stored().profiles[2].favorite);
     EXPECT_EQ(rowNames().front(), "Paris");
-    EXPECT_EQ(control(row("Paris"), "favoriteButton").accessibleName(), "Remove Paris from favorites");
-    EXPECT_EQ(control(row("Oslo"), "favoriteButton").accessibleName(), "Favorite Oslo");
 
     EXPECT_EQ(control(row("London"), "selectButton").text(), "Selected");
     EXPECT_FALSE(control(row("London"), "selectButton").isEnabled());
@@ -187,10 +183,12 @@ TEST_F(LocationsViewTest, StarSelectAndRemoveChangeTheDocument) {
     EXPECT_EQ(rowNames(), (std::vector<std::string>{"Paris", "Oslo"}));
 }
 
+// The page's editing controls and the window's Add Location command.
 TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     startWith({"London", "Oslo"}, std::nullopt);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     auto editable = [&] {
-        std::vector<bool> out{part<QPushButton>("addButton").isEnabled()};
+        std::vector<bool> out{part<QPushButton>("addButton").isEnabled(), m_window->addLocationAction()->isEnabled()};
         for (const LocationRow* row : rows()) {
             for (const char* name : {"favoriteButton", "selectButton", "menuButton"}) {
                 out.push_back(control(*row, name).isEnabled());
@@ -198,13 +196,15 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
         }
         return out;
     };
-    EXPECT_EQ(editable(), std::vector<bool>(7, true));
+    EXPECT_EQ(editable(), std::vector<bool>(8, true));
     for (const TunnelPhase phase : {TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::reconnecting,
                                     TunnelPhase::disconnecting, TunnelPhase::unknown}) {
         SCOPED_TRACE(rawValue(phase));
         AppModelProbe::report(*m_model, phase);
         settle();
-        EXPECT_EQ(editable(), std::vector<bool>(7, false));
+        EXPECT_EQ(editable(), std::vector<bool>(8, false));
+        QTest::keyClick(m_window.get(), Qt::Key_N, Qt::ControlModifier);
+        EXPECT_FALSE(m_model->showingAdd());
     }
     // Finding still works.
     QTest::keyClicks(&search(), "osl");
@@ -213,18 +213,27 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     QTest::mouseClick(&part<ToggleButton>("favoritesToggle"), Qt::LeftButton);
     settle();
     EXPECT_TRUE(m_model->favoritesOnly());
+    // No row is left to show; the two ways to add unlock again.
+    AppModelProbe::report(*m_model, TunnelPhase::disconnected);
+    settle();
+    EXPECT_EQ(editable(), std::vector<bool>(2, true));
 }
 
-TEST_F(LocationsViewTest, AFailedLoadLocksTheFirstLocationButton) {
+TEST_F(LocationsViewTest, AFailedLoadLocksEveryWayToAdd) {
     std::filesystem::create_directories(document().parent_path());
     writeFile(document(), "{ not a library");
     startWindow();
     m_model->setMessage(std::nullopt);
     m_model->setPage(AppPage::locations);
     settle();
+    EXPECT_TRUE(part("emptyState").isVisible());
     EXPECT_FALSE(part<QPushButton>("emptyButton").isEnabled());
     EXPECT_FALSE(part<QPushButton>("addButton").isEnabled());
     EXPECT_TRUE(search().isEnabled());
+    QAction* add = m_window->addLocationAction();
+    EXPECT_FALSE(add->isEnabled());
+    add->trigger();
+    EXPECT_FALSE(m_model->showingAdd());
 }
 
 // Tab walks the rows in the order they are listed, through each row's three buttons.
