@@ -62,11 +62,11 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-} // namespace
-
 std::string temporaryFileName() {
     return std::string(temporaryFilePrefix) + Uuid::random().string() + std::string(temporaryFileSuffix);
 }
+
+} // namespace
 
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination) {
     const std::filesystem::path folder = destination.parent_path().empty() ? "." : destination.parent_path();

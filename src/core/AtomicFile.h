@@ -4,7 +4,6 @@
 
 #include <expected>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace vantorel {
@@ -15,8 +14,7 @@ namespace vantorel {
 // `storageUnavailable`, and the old file is then untouched.
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination);
 
-// The name of the temporary file a save starts with: ".locations-<UUID>.tmp".
-std::string temporaryFileName();
+// A save writes to ".locations-<UUID>.tmp" beside the destination first.
 inline constexpr std::string_view temporaryFilePrefix = ".locations-";
 inline constexpr std::string_view temporaryFileSuffix = ".tmp";
 

@@ -1,6 +1,5 @@
 #include "core/AtomicFile.h"
 
-#include "core/Uuid.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,14 +20,6 @@ std::size_t temporaryFilesIn(const fs::path& folder) {
 }
 
 } // namespace
-
-TEST(AtomicFile, TemporaryNameIsPrefixUuidSuffix) {
-    const std::string name = temporaryFileName();
-    ASSERT_EQ(name.size(), temporaryFilePrefix.size() + 36 + temporaryFileSuffix.size());
-    EXPECT_TRUE(name.starts_with(temporaryFilePrefix) && name.ends_with(temporaryFileSuffix)) << name;
-    EXPECT_TRUE(Uuid::parse(name.substr(temporaryFilePrefix.size(), 36))) << name;
-    EXPECT_NE(name, temporaryFileName());
-}
 
 TEST(AtomicFile, LinkedFolderIsRefusedAndItsTargetStaysEmpty) {
     TempDir temp;
