@@ -3,6 +3,7 @@
 #include "app/PlatformText.h"
 #include "core/Text.h"
 #include "platform/KeychainVault.h"
+#include "platform/ProviderFileReader.h"
 
 #include <QLocale>
 #include <QPointer>
@@ -37,8 +38,9 @@ AppModel::AppModel(QObject* parent)
 }
 
 AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
-                   ProfileRepository::Writer writer, QObject* parent)
-    : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()) {
+                   ProfileRepository::Writer writer, std::filesystem::path importHelper, QObject* parent)
+    : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()),
+      m_importHelper(std::move(importHelper)) {
     start(std::move(documentPath), std::move(writer));
 }
 
@@ -234,6 +236,42 @@ void AppModel::refresh() {
     publish(m_busy, true);
     m_tunnel->reportStatus();
     publish(m_busy, false);
+}
+
+void AppModel::importFile(const std::filesystem::path& file) {
+    if (!canEdit()) {
+        publish(m_message, describe(VPNFailure::storageUnavailable()));
+        return;
+    }
+    if (!m_reader) {
+        m_reader = std::make_unique<ProviderFileReader>(m_importHelper.empty() ? ProviderFileReader::installedHelper()
+                                                                               : m_importHelper);
+    }
+    m_reader->read(file, [this](ProviderFileReader::Result reading) { offerImport(std::move(reading)); });
+}
+
+void AppModel::offerImport(std::expected<ProviderFile, VPNFailure> reading) {
+    if (!reading) {
+        publish(m_message, describe(reading.error()));
+        return;
+    }
+    // Editing may have been locked while the file was read.
+    if (!canEdit()) {
+        publish(m_message, describe(VPNFailure::storageUnavailable()));
+        return;
+    }
+    publish(m_import, std::move(*reading));
+    publish(m_showingAdd, true);
+}
+
+std::optional<ProviderFile> AppModel::takeImport() {
+    std::optional<ProviderFile> taken;
+    if (m_import) {
+        emit willChange();
+        taken = std::move(m_import);
+        m_import.reset();
+    }
+    return taken;
 }
 
 void AppModel::startRemove(const VPNProfile& profile) {

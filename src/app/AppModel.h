@@ -5,6 +5,7 @@
 #include "core/NameCollator.h"
 #include "core/ProfileLibrary.h"
 #include "core/ProfileRepository.h"
+#include "core/ProviderFile.h"
 #include "core/TunnelPhase.h"
 #include "platform/TunnelService.h"
 
@@ -19,6 +20,8 @@
 #include <vector>
 
 namespace vantorel {
+
+class ProviderFileReader;
 
 // The one object every page reads and every user action goes through. Every published write,
 // even of an equal value, emits willChange() once before the value is stored; views coalesce
@@ -38,8 +41,9 @@ public:
     explicit AppModel(QObject* parent = nullptr);
     // For tests and other hosts: a given vault, and the document at `documentPath` (none: the
     // platform has no data folder, so storage starts unhealthy and nothing is ever written).
+    // Providers' files are read by `importHelper` (empty: the one installed beside the app).
     AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
-             ProfileRepository::Writer writer = {}, QObject* parent = nullptr);
+             ProfileRepository::Writer writer = {}, std::filesystem::path importHelper = {}, QObject* parent = nullptr);
     ~AppModel() override;
 
     // Published state.
@@ -80,6 +84,15 @@ public:
     // Asks the tunnel service for the current status; ignored while busy.
     void refresh();
 
+    // Reads a provider's profile file in the background. What it offers opens the add-location
+    // sheet filled in (the sheet takes it with takeImport); a file that offers nothing puts its
+    // reason in message. Refused as the add operation is while editing is not allowed. Nothing is
+    // stored: only the sheet's save does that.
+    void importFile(const std::filesystem::path& file);
+    // The locations of the last file read, handed over once; the model keeps no copy.
+    std::optional<ProviderFile> takeImport();
+    bool hasImport() const { return m_import.has_value(); }
+
     // Queue remove or refresh for a later turn of the event loop. Dropped if the model is gone.
     void startRemove(const VPNProfile& profile);
     void startRefresh();
@@ -95,6 +108,7 @@ private:
         field = std::forward<V>(value);
     }
     void start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer);
+    void offerImport(std::expected<ProviderFile, VPNFailure> reading);
     // The pattern of every library change: nothing unless canEdit; `edit` changes a copy and says
     // whether there is anything to store; the copy is published only once it is stored.
     void change(const std::function<bool(ProfileLibrary&)>& edit);
@@ -111,6 +125,7 @@ private:
     bool m_showingAdd = false;
     QString m_query;
     bool m_favoritesOnly = false;
+    std::optional<ProviderFile> m_import;
 
     // Declared in this order so that the repository, which refers to the vault, goes first.
     std::unique_ptr<CredentialVault> m_vault;
@@ -118,6 +133,8 @@ private:
     // Absent only when the platform gave no data folder; canEdit is then false for good.
     std::optional<ProfileRepository> m_repository;
     mutable std::unique_ptr<NameCollator> m_collator; // made on first use
+    std::filesystem::path m_importHelper;
+    std::unique_ptr<ProviderFileReader> m_reader; // made for the first file
 };
 
 } // namespace vantorel

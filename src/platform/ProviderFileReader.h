@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/ProviderFile.h"
+
+#include <QObject>
+#include <expected>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+class QSocketNotifier;
+class QTimer;
+
+namespace vantorel {
+
+// Reads providers' profile files in a process of its own (vantorel-read-profile), so that the
+// parsers' copies of a file and its password never enter this process, and a file made to break a
+// parser cannot break the app. The window stays responsive meanwhile: the reading is a child
+// process and a pipe watched by the event loop.
+class ProviderFileReader final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ProviderFileReader)
+
+public:
+    using Result = std::expected<ProviderFile, VPNFailure>;
+    using Done = std::function<void(Result)>;
+
+    // Beside the app, as installed and in the build tree: ../libexec/vantorel/vantorel-read-profile.
+    static std::filesystem::path installedHelper();
+
+    explicit ProviderFileReader(std::filesystem::path helper, QObject* parent = nullptr);
+    ~ProviderFileReader() override;
+
+    // Starts reading `file`; `done` is called on a later turn of the event loop, exactly once,
+    // unless another read replaces this one first. A file that takes longer than the deadline
+    // to read is given up on as unreadable.
+    void read(const std::filesystem::path& file, Done done);
+    bool busy() const { return m_child > 0; }
+
+private:
+    void readPipe();
+    void finish(Result result);
+    void stop();
+
+    std::filesystem::path m_helper;
+    int m_child = -1;
+    int m_pipe = -1;
+    std::string m_received;
+    QSocketNotifier* m_notifier = nullptr;
+    QTimer* m_deadline;
+    Done m_done;
+};
+
+} // namespace vantorel
