@@ -5,6 +5,7 @@
 #include "platform/KeychainVault.h"
 #include "platform/ProviderFileReader.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QStandardPaths>
@@ -238,7 +239,7 @@ void AppModel::refresh() {
     publish(m_busy, false);
 }
 
-void AppModel::importFile(const std::filesystem::path& file) {
+void AppModel::importFile(const QString& file) {
     if (!canEdit()) {
         publish(m_message, describe(VPNFailure::storageUnavailable()));
         return;
@@ -247,7 +248,8 @@ void AppModel::importFile(const std::filesystem::path& file) {
         m_reader = std::make_unique<ProviderFileReader>(m_importHelper.empty() ? ProviderFileReader::installedHelper()
                                                                                : m_importHelper);
     }
-    m_reader->read(file, [this](ProviderFileReader::Result reading) { offerImport(std::move(reading)); });
+    m_reader->read(QFile::encodeName(file).toStdString(),
+                   [this](ProviderFileReader::Result reading) { offerImport(std::move(reading)); });
 }
 
 void AppModel::offerImport(std::expected<ProviderFile, VPNFailure> reading) {

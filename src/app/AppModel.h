@@ -88,7 +88,7 @@ public:
     // sheet filled in (the sheet takes it with takeImport); a file that offers nothing puts its
     // reason in message. Refused as the add operation is while editing is not allowed. Nothing is
     // stored: only the sheet's save does that.
-    void importFile(const std::filesystem::path& file);
+    void importFile(const QString& file);
     // The locations of the last file read, handed over once; the model keeps no copy.
     std::optional<ProviderFile> takeImport();
     bool hasImport() const { return m_import.has_value(); }

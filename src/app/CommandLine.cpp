@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
 #include <cstdio>
 
 namespace vantorel {
@@ -30,6 +32,11 @@ CommandLine parseCommandLine(int argc, char** argv) {
     const QCommandLineOption hidden(QStringLiteral("hidden"),
                                     QStringLiteral("Start in the tray without showing the window."));
     parser.addOption(hidden);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A VPN provider's profile to import: strongSwan (.sswan), Apple (.mobileconfig) or "
+                       "NetworkManager (.nmconnection)."),
+        QStringLiteral("[file]"));
     // Qt's own options, which the application object reads later ("-platform xcb"): known here, so
     // that they are not taken for mistakes.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -46,10 +53,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
     }
 
     CommandLine result;
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
         const QString problem =
             parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1))
                 : parser.errorText();
         print(stderr, QStringLiteral("vantorel: %1\n\n%2").arg(problem, parser.helpText()));
         result.exitStatus = 2;
@@ -61,6 +68,13 @@ CommandLine parseCommandLine(int argc, char** argv) {
         result.exitStatus = 0;
     }
     result.hidden = parser.isSet(hidden);
+    if (!parser.positionalArguments().isEmpty()) {
+        // File managers may hand over a file: URL rather than a path.
+        const QString argument = parser.positionalArguments().front();
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        result.file = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    }
     return result;
 }
 

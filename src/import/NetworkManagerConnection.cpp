@@ -1,5 +1,6 @@
 #include "ProfileFormats.h"
 
+#include <algorithm>
 #include <glib.h>
 #include <memory>
 #include <optional>
@@ -31,15 +32,34 @@ std::optional<std::string> value(GKeyFile* file, const char* group, const char* 
     return result;
 }
 
+// Whether the key file means to be a connection at all: other key files (desktop entries, shell
+// scripts, a JSON array) are another format, not a damaged connection.
+bool hasConnectionGroup(std::string_view bytes) {
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string_view line = bytes.substr(start, end - start);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+            line.remove_suffix(1);
+        }
+        if (line == "[connection]") {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 } // namespace
 
 ProviderFileReading readNetworkManagerConnection(std::string_view bytes) {
+    if (!hasConnectionGroup(bytes)) {
+        return std::unexpected(ImportProblem::otherFormat);
+    }
     if (bytes.find('\0') != std::string_view::npos) {
         return std::unexpected(ImportProblem::damaged);
     }
     const std::unique_ptr<GKeyFile, KeyFileFree> file(g_key_file_new());
-    if (!g_key_file_load_from_data(file.get(), bytes.data(), bytes.size(), G_KEY_FILE_NONE, nullptr) ||
-        !g_key_file_has_group(file.get(), "connection")) {
+    if (!g_key_file_load_from_data(file.get(), bytes.data(), bytes.size(), G_KEY_FILE_NONE, nullptr)) {
         return std::unexpected(ImportProblem::damaged);
     }
     bool damaged = false;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -20,6 +21,19 @@ namespace {
 constexpr int deadlineMs = 10'000;
 // Far more than the largest answer a 1 MiB file can give.
 constexpr std::size_t largestAnswer = 8 * maximumProviderFileSize;
+
+// Appends to a buffer that holds a password: a buffer outgrown is wiped before it is given back,
+// which std::string's own growth would not do.
+void appendWiping(std::string& buffer, const char* bytes, std::size_t count) {
+    if (buffer.size() + count > buffer.capacity()) {
+        std::string grown;
+        grown.reserve(std::max(2 * buffer.capacity(), buffer.size() + count));
+        grown.append(buffer);
+        wipeString(buffer);
+        buffer = std::move(grown);
+    }
+    buffer.append(bytes, count);
+}
 
 } // namespace
 
@@ -92,7 +106,7 @@ void ProviderFileReader::readPipe() {
             if (m_received.size() + std::size_t(count) > largestAnswer) {
                 break; // not an answer the helper would give
             }
-            m_received.append(chunk.data(), std::size_t(count));
+            appendWiping(m_received, chunk.data(), std::size_t(count));
             continue;
         }
         if (count < 0 && errno == EINTR) {

@@ -31,19 +31,23 @@ public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // With `activate` false, a running instance is found but not asked to come forward.
-    Claim claim(bool activate = true);
+    // With `activate` false, a running instance is found but not asked to come forward. A `file`
+    // (an absolute path) goes to the running instance to open.
+    Claim claim(bool activate = true, const QString& file = {});
 
 signals:
     // Another start of the app asked this one to show itself.
     void activationRequested();
+    // Another start of the app, or the desktop, asked this one to open a file (an absolute path).
+    void fileOpenRequested(const QString& file);
 
 private:
-    Claim claimOnSessionBus(bool activate);
-    Claim claimWithSocket(const QString& runtimeFolder, bool activate);
+    Claim claimOnSessionBus(bool activate, const QString& file);
+    Claim claimWithSocket(const QString& runtimeFolder, bool activate, const QString& file);
 
     void listenAt(const QString& path);
-    static void knockAt(const QString& path);
+    void acceptPeers();
+    static void knockAt(const QString& path, const QString& file);
 
     std::unique_ptr<QLockFile> m_lock;
     int m_socket = -1;

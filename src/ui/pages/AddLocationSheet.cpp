@@ -27,12 +27,16 @@ AddLocationSheet::AddLocationSheet(AppModel& model, QWidget* parent) : QDialog(p
 
 void AddLocationSheet::present() {
     dismantle();
-    m_view = new AddLocationView(m_model, this);
+    // A provider's file read for the sheet is taken over by the new content.
+    m_view = new AddLocationView(m_model, m_model.takeImport(), this);
     m_view->setObjectName(QStringLiteral("addLocationView"));
     connect(m_view, &AddLocationView::cancelRequested, this, &QDialog::reject);
     layout()->addWidget(m_view);
     fitHeight();
     open();
+    // Presented again over itself for a newly opened file, it comes to the front.
+    raise();
+    activateWindow();
     m_view->firstField()->setFocus(Qt::OtherFocusReason);
 }
 

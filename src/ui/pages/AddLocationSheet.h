@@ -20,7 +20,8 @@ public:
 
     explicit AddLocationSheet(AppModel& model, QWidget* parent = nullptr);
 
-    // Shows the sheet with empty fields, the keyboard in the first one.
+    // Shows the sheet with empty fields, or filled in from the provider's file the model has just
+    // read, and the keyboard in the first field to fill.
     void present();
     // The content while the sheet is shown; null otherwise.
     AddLocationView* view() const;

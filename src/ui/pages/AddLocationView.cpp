@@ -11,18 +11,28 @@
 #include "ui/components/Notice.h"
 #include "ui/components/PageHeading.h"
 #include "ui/components/Palette.h"
+#include "ui/components/Panel.h"
 #include "ui/components/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstring>
 
 namespace vantorel {
 
-AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model),
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> file, QWidget* parent)
+    : QWidget(parent), m_model(model), m_file(std::move(file)), m_fromFile(m_file.has_value()),
       m_name(new InputField(QStringLiteral("Location name"), QStringLiteral("London"), InputField::Kind::plain, this)),
       m_country(
           new InputField(QStringLiteral("Country"), QStringLiteral("United Kingdom"), InputField::Kind::plain, this)),
@@ -61,6 +71,9 @@ AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
     column->setSpacing(21);
     column->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
                                       QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+    if (m_file && m_file->locations.size() > 1) {
+        column->addWidget(buildChoices());
+    }
     auto* pair = new QHBoxLayout;
     pair->setSpacing(16);
     pair->addWidget(m_name, 1);
@@ -71,6 +84,23 @@ AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
     column->addWidget(m_username);
     column->addWidget(m_password);
     column->addWidget(m_error);
+    if (m_file && m_file->carriesPassword()) {
+        m_passwordNotice = new Notice(
+            QStringLiteral("key"),
+            QStringLiteral("This file holds your password in plain text. You can delete the file once the location "
+                           "is saved."),
+            this);
+        m_passwordNotice->setObjectName(QStringLiteral("passwordNotice"));
+        column->addWidget(m_passwordNotice);
+    }
+    if (m_file && m_file->carriesAuthority) {
+        m_authorityNotice = new Notice(QStringLiteral("info.circle"),
+                                       QStringLiteral("This file also carries your provider\u2019s own certificate "
+                                                      "authority, which this version does not use."),
+                                       this);
+        m_authorityNotice->setObjectName(QStringLiteral("authorityNotice"));
+        column->addWidget(m_authorityNotice);
+    }
     column->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), this));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cancel, 0, Qt::AlignVCenter);
@@ -78,9 +108,69 @@ AddLocationView::AddLocationView(AppModel& model, QWidget* parent)
     buttons->addWidget(m_save, 0, Qt::AlignVCenter);
     column->addLayout(buttons);
 
+    if (m_file) {
+        fillFrom(m_file->locations.front());
+        // With one location there is nothing left to choose: the file's texts, password included,
+        // are in the fields now and go from here.
+        if (m_file->locations.size() == 1) {
+            m_file.reset();
+        }
+    }
+
     new ModelWatcher(
         model, [this] { refresh(); }, this);
     refresh();
+}
+
+QWidget* AddLocationView::buildChoices() {
+    auto* block = new QWidget(this);
+    auto* label = TextLabel::oneLine(QStringLiteral("Location from this file"), Fonts::system(12, QFont::Medium),
+                                     Palette::text.color(), block);
+    auto* box = new Panel(block);
+    box->setCornerRadius(8);
+    m_choices = new QListWidget(box);
+    m_choices->setObjectName(QStringLiteral("fileLocations"));
+    m_choices->setAccessibleName(label->text());
+    m_choices->setFrameShape(QFrame::NoFrame);
+    m_choices->setFont(Fonts::system(13));
+    auto colors = m_choices->palette();
+    colors.setColor(QPalette::Base, Qt::transparent);
+    m_choices->setPalette(colors);
+    for (const ProviderLocation& location : m_file->locations) {
+        const QString server = fromUtf8(location.server);
+        m_choices->addItem(location.name.empty() ? server
+                                                 : QStringLiteral("%1 \u2014 %2").arg(fromUtf8(location.name), server));
+    }
+    // A short list shows whole; a long one scrolls after a few rows.
+    constexpr int rowsShown = 3;
+    const int rows = std::min(m_choices->count(), rowsShown);
+    m_choices->setFixedHeight(rows * m_choices->sizeHintForRow(0) + 2 * m_choices->frameWidth());
+    m_choices->setCurrentRow(0);
+    connect(m_choices, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_file && row >= 0 && std::size_t(row) < m_file->locations.size()) {
+            fillFrom(m_file->locations[std::size_t(row)]);
+        }
+    });
+    auto* boxRow = new QHBoxLayout(box);
+    boxRow->setContentsMargins(6, 6, 6, 6);
+    boxRow->addWidget(m_choices);
+    auto* blockColumn = new QVBoxLayout(block);
+    blockColumn->setContentsMargins(0, 0, 0, 0);
+    blockColumn->setSpacing(7);
+    blockColumn->addWidget(label);
+    blockColumn->addWidget(box);
+    label->setBuddy(m_choices);
+    return block;
+}
+
+void AddLocationView::fillFrom(const ProviderLocation& location) {
+    m_name->field()->setText(fromUtf8(location.name));
+    m_server->field()->setText(fromUtf8(location.server));
+    m_identity->field()->setText(fromUtf8(location.identity));
+    m_username->field()->setText(fromUtf8(location.username));
+    // The field's earlier password is wiped, not just replaced.
+    wipePassword();
+    m_password->field()->setText(fromUtf8(location.password.view()));
 }
 
 AddLocationView::~AddLocationView() {
@@ -125,7 +215,7 @@ QPushButton* AddLocationView::saveButton() const {
 }
 
 QWidget* AddLocationView::firstField() const {
-    return m_name->field();
+    return m_fromFile ? m_country->field() : m_name->field();
 }
 
 } // namespace vantorel

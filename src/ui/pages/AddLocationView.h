@@ -1,7 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "core/ProviderFile.h"
 
+#include <QWidget>
+#include <optional>
+
+class QListWidget;
 class QPushButton;
 
 namespace vantorel {
@@ -9,18 +13,23 @@ namespace vantorel {
 class AccentButton;
 class AppModel;
 class InputField;
+class Notice;
 class TextLabel;
 
 // The add-location sheet's content: the five fields and the password, the error line of the last
 // failed save, and Cancel / Save. A new one is made for every presentation, so nothing typed into
 // an earlier one can show up again. Checking what was typed is the model's business: the view
 // shows whatever failure comes back.
+//
+// Made from a provider's file, the fields start with the file's texts (the person checks them and
+// adds the country); a file with several locations lists them to choose from.
 class AddLocationView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AddLocationView)
 
 public:
-    explicit AddLocationView(AppModel& model, QWidget* parent = nullptr);
+    explicit AddLocationView(AppModel& model, std::optional<ProviderFile> file = std::nullopt,
+                             QWidget* parent = nullptr);
     ~AddLocationView() override;
 
     // Hands the six texts, as typed, to the model. On failure the error line shows the failure's
@@ -34,14 +43,22 @@ public:
 
     QPushButton* cancelButton() const;
     QPushButton* saveButton() const;
-    // The field the keyboard starts in.
+    // The field the keyboard starts in: the name, or for a file (which never has one) the country.
     QWidget* firstField() const;
+    // The list of a file's locations, when the file has more than one.
+    QListWidget* fileLocations() const { return m_choices; }
 
 signals:
     void cancelRequested();
 
 private:
+    QWidget* buildChoices();
+    void fillFrom(const ProviderLocation& location);
+
     AppModel& m_model;
+    // Kept while the sheet is open only when there is a choice to make; wiped when dropped.
+    std::optional<ProviderFile> m_file;
+    bool m_fromFile;
     InputField* m_name;
     InputField* m_country;
     InputField* m_server;
@@ -49,6 +66,9 @@ private:
     InputField* m_username;
     InputField* m_password;
     TextLabel* m_error;
+    QListWidget* m_choices = nullptr;
+    Notice* m_passwordNotice = nullptr;
+    Notice* m_authorityNotice = nullptr;
     QPushButton* m_cancel;
     AccentButton* m_save;
 };

@@ -178,7 +178,8 @@ void ContentView::refreshAlert() {
 }
 
 void ContentView::refreshSheet() {
-    if (m_model.showingAdd() && !m_sheet->isVisible()) {
+    // A file read while the sheet is open replaces what it shows.
+    if (m_model.showingAdd() && (!m_sheet->isVisible() || m_model.hasImport())) {
         m_sheet->present();
     } else if (!m_model.showingAdd() && m_sheet->isVisible()) {
         m_sheet->done(QDialog::Accepted);

@@ -7,9 +7,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QMenuBar>
+#include <QMimeData>
+#include <optional>
 
 namespace vantorel {
+namespace {
+
+// The one local file a drag carries, if that is all it carries.
+std::optional<QString> droppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) {
+        return std::nullopt;
+    }
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
 
 MainWindow::MainWindow(AppModel& model, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_content(new ContentView(model, this)) {
@@ -31,6 +45,16 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
             m_model.setShowingAdd(true);
         }
     });
+    m_importLocation = file->addAction(QStringLiteral("Import Location\u2026"));
+    m_importLocation->setObjectName(QStringLiteral("importLocationAction"));
+    m_importLocation->setShortcut(QKeySequence::Open);
+    m_importLocation->setShortcutContext(Qt::WindowShortcut);
+    connect(m_importLocation, &QAction::triggered, this, [this] {
+        if (m_model.canEdit()) {
+            importDialog()->open();
+        }
+    });
+    setAcceptDrops(true);
     file->addSeparator();
     QAction* quit = file->addAction(tr("Quit Vantorel"));
     quit->setObjectName(QStringLiteral("quitAction"));
@@ -45,6 +69,40 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
 
 void MainWindow::refresh() {
     m_addLocation->setEnabled(m_model.canEdit());
+    m_importLocation->setEnabled(m_model.canEdit());
+}
+
+QFileDialog* MainWindow::importDialog() {
+    if (m_importDialog != nullptr) {
+        return m_importDialog;
+    }
+    m_importDialog = new QFileDialog(this, QStringLiteral("Import Location"));
+    m_importDialog->setObjectName(QStringLiteral("importDialog"));
+    m_importDialog->setFileMode(QFileDialog::ExistingFile);
+    m_importDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_importDialog->setNameFilters({
+        QStringLiteral("VPN profiles (*.sswan *.mobileconfig *.nmconnection)"),
+        QStringLiteral("strongSwan profiles (*.sswan)"),
+        QStringLiteral("Apple configuration profiles (*.mobileconfig)"),
+        QStringLiteral("NetworkManager connections (*.nmconnection)"),
+        QStringLiteral("All files (*)"),
+    });
+    connect(m_importDialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { m_model.importFile(path); });
+    return m_importDialog;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_model.canEdit() && droppedFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (const auto file = droppedFile(event->mimeData()); file && m_model.canEdit()) {
+        event->acceptProposedAction();
+        m_model.importFile(*file);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

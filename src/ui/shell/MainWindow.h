@@ -3,13 +3,15 @@
 #include <QMainWindow>
 
 class QAction;
+class QFileDialog;
 
 namespace vantorel {
 
 class AppModel;
 class ContentView;
 
-// The one window: ContentView under a File menu with "Add Location…" and Quit.
+// The one window: ContentView under a File menu with "Add Location…", "Import Location…" and Quit.
+// A provider's profile file dropped on the window is imported as if chosen from the menu.
 //
 // On Linux the window keeps the window manager's title bar, where the design hides it: without it
 // the window could not be moved or resized by the window manager. The menu bar sits in the window,
@@ -26,12 +28,17 @@ public:
 
     ContentView* contentView() const { return m_content; }
     QAction* addLocationAction() const { return m_addLocation; }
+    QAction* importLocationAction() const { return m_importLocation; }
+    // The file dialog of "Import Location…", made when first opened.
+    QFileDialog* importDialog();
 
     // With a tray icon to come back through, closing the window only hides it.
     void setHideOnClose(bool hide) { m_hideOnClose = hide; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void refresh();
@@ -39,6 +46,8 @@ private:
     AppModel& m_model;
     ContentView* m_content;
     QAction* m_addLocation;
+    QAction* m_importLocation;
+    QFileDialog* m_importDialog = nullptr;
     bool m_hideOnClose = false;
 };
 

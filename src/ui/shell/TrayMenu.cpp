@@ -75,6 +75,11 @@ void TrayMenu::showApplication() {
             }
             window->raise();
             window->activateWindow();
+            // An open sheet or alert stays in front of the window it belongs to.
+            if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal->isVisible()) {
+                modal->raise();
+                modal->activateWindow();
+            }
             return;
         }
     }

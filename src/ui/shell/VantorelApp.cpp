@@ -85,19 +85,24 @@ void setWindowIcon() {
 
 int VantorelApp::run(QApplication& application, const CommandLine& options) {
     SingleInstance instance;
-    // A hidden start (an autostart) finding a copy running leaves it where it is.
-    if (instance.claim(!options.hidden) == SingleInstance::Claim::handedOver) {
+    // A hidden start (an autostart) finding a copy running leaves it where it is; a file to open
+    // always goes to the running copy.
+    if (instance.claim(!options.hidden, options.file.value_or(QString())) == SingleInstance::Claim::handedOver) {
         return 0;
     }
     VantorelApp app(application);
-    // Another start of the app brings this one forward, even from the tray.
+    // Another start of the app brings this one forward, even from the tray, and may bring a file.
     QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
+    QObject::connect(&instance, &SingleInstance::fileOpenRequested, app.m_model.get(), &AppModel::importFile);
     new AfterFirstPaint(app.m_window->contentView(), &setWindowIcon);
-    if (!options.hidden) {
+    if (!options.hidden || options.file) {
         app.show();
     } else if (!app.m_tray->icon()) {
         std::fputs("vantorel: there is no system tray to start hidden in, so the window is shown.\n", stderr);
         app.show();
+    }
+    if (options.file) {
+        app.m_model->importFile(*options.file);
     }
     return QApplication::exec();
 }
