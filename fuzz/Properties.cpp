@@ -63,9 +63,8 @@ std::optional<std::string> checkDocument(std::string_view bytes) {
 
 std::optional<std::string> checkRecord(std::string_view bytes) {
     const auto parts = split(bytes, '\xFF', 7);
-    const VPNProfile profile{Uuid::random(),        std::string(parts[0]), std::string(parts[1]),
-                             std::string(parts[2]), std::string(parts[3]), std::string(parts[4]),
-                             Uuid::random(),        false};
+    const VPNProfile profile{Uuid::random(),        std::string(parts[0]), std::string(parts[1]), std::string(parts[2]),
+                             std::string(parts[3]), std::string(parts[4]), Uuid::random(),        false};
     if (const auto accepted = profile.validated()) {
         if (!acceptedText(accepted->name, 80) || !acceptedText(accepted->country, 80) ||
             !acceptedText(accepted->username, 254)) {

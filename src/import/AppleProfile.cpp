@@ -168,7 +168,7 @@ ProviderFileReading readPayloads(plist_t root) {
     if (file.locations.empty()) {
         return std::unexpected(sawIkev2 ? ImportProblem::notUserPassword : ImportProblem::noIkev2);
     }
-    return file;
+    return detail::readingOf(std::move(file));
 }
 
 } // namespace

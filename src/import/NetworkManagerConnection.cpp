@@ -91,7 +91,7 @@ ProviderFileReading readNetworkManagerConnection(std::string_view bytes) {
     if (password) {
         wipeString(*password);
     }
-    return profile;
+    return detail::readingOf(std::move(profile));
 }
 
 } // namespace vantorel

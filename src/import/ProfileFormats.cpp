@@ -69,10 +69,14 @@ ProviderFileReading readProviderFile(std::string_view bytes) {
             break;
         }
     }
-    if (reading && !detail::textsAreUtf8(*reading)) {
+    return reading;
+}
+
+ProviderFileReading detail::readingOf(ProviderFile file) {
+    if (!textsAreUtf8(file)) {
         return std::unexpected(ImportProblem::damaged);
     }
-    return reading;
+    return file;
 }
 
 bool detail::textsAreUtf8(const ProviderFile& file) {

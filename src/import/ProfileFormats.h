@@ -29,6 +29,8 @@ std::expected<std::string, ImportProblem> readProviderFileBytes(const char* path
 namespace detail {
 // True when every text of every location is well-formed UTF-8.
 bool textsAreUtf8(const ProviderFile& file);
+// What every reader returns: the file's locations, or `damaged` when a text is not UTF-8.
+ProviderFileReading readingOf(ProviderFile file);
 } // namespace detail
 
 } // namespace vantorel

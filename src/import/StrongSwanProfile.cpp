@@ -69,7 +69,7 @@ ProviderFileReading readStrongSwanProfile(std::string_view bytes) {
     if (password) {
         wipeString(*password);
     }
-    return file;
+    return detail::readingOf(std::move(file));
 }
 
 } // namespace vantorel

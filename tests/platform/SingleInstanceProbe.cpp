@@ -1,6 +1,7 @@
 // A process that claims the app's single instance and says what happened, for the tests that
 // need two real processes: "first" (then "activated" when another start asks it to come forward,
-// and it exits), "handed over" or "unchecked". With --once it exits right after saying it.
+// and "open <path>" for each file it brings, and it exits), "handed over" or "unchecked". With
+// --once it exits right after saying it.
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
             say("activated");
             QCoreApplication::quit();
         });
+        QObject::connect(&instance, &vantorel::SingleInstance::fileOpenRequested, &application,
+                         [&](const QString& file) { say(("open " + file).toUtf8().constData()); });
         return QCoreApplication::exec();
     }
     return 1;

@@ -48,6 +48,26 @@ TEST(SingleInstance, ASecondStartHandsOverToTheFirst) {
     EXPECT_EQ(run(VANTOREL_PROBE, {"--once"}), "first");
 }
 
+// `vantorel FILE` with a copy running: the file goes to that copy, named from where it was typed.
+TEST(SingleInstance, AFileGivenToASecondStartOpensInTheFirst) {
+    QProcess first;
+    first.start(QString::fromUtf8(VANTOREL_PROBE));
+    ASSERT_EQ(lineFrom(first), "first");
+
+    TempDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+    second.start(QString::fromUtf8(VANTOREL_APP), {QStringLiteral("provider profile.sswan")});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(lineFrom(first), "activated");
+    EXPECT_EQ(lineFrom(first).toStdString(), "open " + (folder.path() / "provider profile.sswan").string());
+    first.waitForFinished(5000);
+}
+
 TEST(SingleInstance, TheAppItselfStartsOnceAndLeavesTheLibraryAlone) {
     TempDir data;
     const auto document = data.path() / "Vantorel" / "locations-v1.json";

@@ -30,12 +30,14 @@ protected:
         auto vault = std::make_unique<FakeVault>();
         m_vault = vault.get();
         m_model = std::make_unique<AppModel>(
-            std::move(vault), document(), [this](std::string_view bytes, const std::filesystem::path& to) {
+            std::move(vault), document(),
+            [this](std::string_view bytes, const std::filesystem::path& to) {
                 if (m_failWrites) {
                     return std::expected<void, VPNFailure>(std::unexpected(VPNFailure::storageUnavailable()));
                 }
                 return writeFileAtomically(bytes, to);
-            });
+            },
+            VANTOREL_IMPORT_HELPER);
         QCoreApplication::processEvents();
         return *m_model;
     }

@@ -8,9 +8,16 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -158,4 +165,162 @@ TEST_F(AddLocationSheetTest, KeyboardOnly) {
     EXPECT_FALSE(sheet().isVisible());
     ASSERT_EQ(stored().profiles.size(), 1u);
     EXPECT_EQ(stored().profiles[0].username, "customer-7");
+}
+
+namespace {
+
+// A random password that this process never holds in clear, so that finding it in memory means
+// the program under test left it there: it is kept masked and compared a byte at a time.
+class MaskedPassword final {
+public:
+    MaskedPassword() {
+        std::random_device random;
+        for (auto& byte : m_masked) {
+            byte = static_cast<char>(('a' + random() % 26) ^ mask);
+        }
+    }
+    char at(std::size_t i) const { return static_cast<char>(m_masked[i] ^ mask); }
+    std::size_t size() const { return m_masked.size(); }
+    bool equals(const QString& text) const {
+        if (std::size_t(text.size()) != size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < size(); ++i) {
+            if (text[qsizetype(i)] != QChar(at(i))) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // Whether some readable, writable memory of this process holds it, in UTF-8 or in UTF-16. Only
+    // its end is looked for: the allocators write their own bookkeeping over the first bytes of a
+    // freed block, which would hide a copy that was freed unwiped.
+    bool inMemory() const {
+        const int memory = ::open("/proc/self/mem", O_RDONLY | O_CLOEXEC);
+        std::ifstream maps("/proc/self/maps");
+        std::vector<char> chunk(1 << 20);
+        bool found = false;
+        for (std::string line; !found && std::getline(maps, line);) {
+            unsigned long begin = 0;
+            unsigned long end = 0;
+            char permissions[5] = {};
+            if (std::sscanf(line.c_str(), "%lx-%lx %4s", &begin, &end, permissions) != 3 || permissions[0] != 'r' ||
+                permissions[1] != 'w' || end - begin > (256ul << 20)) {
+                continue; // the sanitizers' shadow memory is terabytes of nothing
+            }
+            for (unsigned long at = begin; !found && at < end; at += chunk.size() - 2 * size()) { // overlapping reads
+                const ssize_t count = ::pread(memory, chunk.data(), std::min(chunk.size(), end - at), off_t(at));
+                found = count > 0 &&
+                        (holds(chunk.data(), std::size_t(count), 1) || holds(chunk.data(), std::size_t(count), 2));
+                if (count < ssize_t(chunk.size())) {
+                    break;
+                }
+            }
+        }
+        ::close(memory);
+        ::explicit_bzero(chunk.data(), chunk.size()); // what it read is not left for the next search
+        return found;
+    }
+
+private:
+    static constexpr unsigned char mask = 0x5A;
+
+    static constexpr std::size_t searchedFrom = 24;
+
+    bool holds(const char* bytes, std::size_t count, std::size_t width) const {
+        const std::size_t length = size() - searchedFrom;
+        const std::size_t span = length * width;
+        const char* const last = bytes + count;
+        for (const char* at = bytes; last - at >= std::ptrdiff_t(span);) {
+            at = static_cast<const char*>(std::memchr(at, this->at(searchedFrom), std::size_t(last - at) - span + 1));
+            if (at == nullptr) {
+                return false;
+            }
+            bool match = true;
+            for (std::size_t j = 0; match && j < length; ++j) {
+                match = at[j * width] == this->at(searchedFrom + j) && (width == 1 || at[j * width + 1] == 0);
+            }
+            if (match) {
+                return true;
+            }
+            ++at;
+        }
+        return false;
+    }
+
+    std::array<char, 48> m_masked{};
+};
+
+// An Apple profile with two IKEv2 payloads and a certificate authority, written without a copy of
+// the passwords left in this process.
+void writeTwoLocationProfile(const std::filesystem::path& file, const MaskedPassword& first,
+                             const MaskedPassword& second) {
+    std::string text;
+    text.reserve(4096); // never reallocated, so wiping it wipes every copy
+    const auto payload = [&](const char* name, const char* server, const MaskedPassword& password) {
+        text += "<dict><key>PayloadType</key><string>com.apple.vpn.managed</string><key>VPNType</key><string>IKEv2"
+                "</string><key>UserDefinedName</key><string>";
+        text += name;
+        text += "</string><key>IKEv2</key><dict><key>RemoteAddress</key><string>";
+        text += server;
+        text += "</string><key>AuthName</key><string>customer-7</string><key>ExtendedAuthEnabled</key><integer>1"
+                "</integer><key>AuthPassword</key><string>";
+        for (std::size_t i = 0; i < password.size(); ++i) {
+            text.push_back(password.at(i));
+        }
+        text += "</string></dict></dict>";
+    };
+    text += "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>PayloadContent</key><array>";
+    payload("Oslo", "no.provider.example", first);
+    payload("Bergen", "bergen.provider.example", second);
+    text += "<dict><key>PayloadType</key><string>com.apple.security.root</string></dict></array></dict></plist>";
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_EQ(::write(fd, text.data(), text.size()), ssize_t(text.size()));
+    ::close(fd);
+    wipeString(text);
+}
+
+} // namespace
+
+// A provider's file: a file that is not a profile says why in the alert; a profile fills the sheet,
+// lets the person choose among its locations, and its passwords leave no copy once it closes.
+TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehind) {
+    startWindow();
+    ASSERT_EQ(::mkfifo((m_temp.path() / "fifo").c_str(), 0600), 0);
+    m_model->importFile(QString::fromStdString((m_temp.path() / "fifo").string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_model->message().has_value(); }));
+    EXPECT_EQ(*m_model->message(), QString::fromUtf8(importFailure(ImportProblem::notRegularFile).description()));
+    EXPECT_FALSE(m_model->showingAdd());
+    m_model->setMessage(std::nullopt);
+
+    const MaskedPassword oslo;
+    const MaskedPassword bergen;
+    const auto profile = m_temp.path() / "provider.mobileconfig";
+    writeTwoLocationProfile(profile, oslo, bergen);
+    m_model->importFile(QString::fromStdString(profile.string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet().isVisible() && sheet().view() != nullptr; }));
+    settle();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet()));
+    QListWidget* choices = view().fileLocations();
+    ASSERT_NE(choices, nullptr);
+    EXPECT_EQ(choices->count(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), &field("countryField"))
+        << "the file has no country: the keyboard starts there";
+    EXPECT_EQ(typed().first(5), (QStringList{"Oslo", "", "no.provider.example", "no.provider.example", "customer-7"}));
+    EXPECT_TRUE(oslo.equals(field("passwordField").text()));
+    EXPECT_TRUE(view().findChild<QWidget*>("passwordNotice")->isVisible());
+    EXPECT_TRUE(view().findChild<QWidget*>("authorityNotice")->isVisible());
+    choices->setCurrentRow(1);
+    EXPECT_EQ(field("nameField").text(), "Bergen");
+    EXPECT_TRUE(bergen.equals(field("passwordField").text()));
+    EXPECT_FALSE(std::filesystem::exists(document())) << "reading a file stores nothing";
+    EXPECT_TRUE(m_vault->items.empty());
+
+    ASSERT_TRUE(bergen.inMemory()) << "the search sees the field's copy";
+
+    QTest::keyClick(&sheet(), Qt::Key_Escape);
+    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(oslo.inMemory());
+    EXPECT_FALSE(bergen.inMemory());
 }
