@@ -7,8 +7,10 @@
 #include "ui/pages/AddLocationView.h"
 
 #include <QAccessible>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -282,12 +284,17 @@ void writeTwoLocationProfile(const std::filesystem::path& file, const MaskedPass
 
 } // namespace
 
-// A provider's file: a file that is not a profile says why in the alert; a profile fills the sheet,
-// lets the person choose among its locations, and its passwords leave no copy once it closes.
+// A provider's file, from the File menu or dropped on the window: a file that is not a profile
+// says why in the alert; a profile fills the sheet, lets the person choose among its locations,
+// and its passwords leave no copy once it closes.
 TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehind) {
     startWindow();
-    ASSERT_EQ(::mkfifo((m_temp.path() / "fifo").c_str(), 0600), 0);
-    m_model->importFile(QString::fromStdString((m_temp.path() / "fifo").string()));
+    const auto fifo = m_temp.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    m_window->importLocationAction()->trigger();
+    QFileDialog* dialog = m_window->importDialog();
+    ASSERT_TRUE(dialog->isVisible());
+    emit dialog->fileSelected(QString::fromStdString(fifo.string()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_model->message().has_value(); }));
     EXPECT_EQ(*m_model->message(), QString::fromUtf8(importFailure(ImportProblem::notRegularFile).description()));
     EXPECT_FALSE(m_model->showingAdd());
@@ -297,7 +304,13 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     const MaskedPassword bergen;
     const auto profile = m_temp.path() / "provider.mobileconfig";
     writeTwoLocationProfile(profile, oslo, bergen);
-    m_model->importFile(QString::fromStdString(profile.string()));
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(QString::fromStdString(profile.string()))});
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &drop);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sheet().isVisible() && sheet().view() != nullptr; }));
     settle();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet()));

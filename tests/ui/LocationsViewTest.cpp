@@ -183,12 +183,13 @@ TEST_F(LocationsViewTest, StarSelectAndRemoveChangeTheDocument) {
     EXPECT_EQ(rowNames(), (std::vector<std::string>{"Paris", "Oslo"}));
 }
 
-// The page's editing controls and the window's Add Location command.
+// The page's editing controls and the window's Add Location and Import Location commands.
 TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     startWith({"London", "Oslo"}, std::nullopt);
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     auto editable = [&] {
-        std::vector<bool> out{part<QPushButton>("addButton").isEnabled(), m_window->addLocationAction()->isEnabled()};
+        std::vector<bool> out{part<QPushButton>("addButton").isEnabled(), m_window->addLocationAction()->isEnabled(),
+                              m_window->importLocationAction()->isEnabled()};
         for (const LocationRow* row : rows()) {
             for (const char* name : {"favoriteButton", "selectButton", "menuButton"}) {
                 out.push_back(control(*row, name).isEnabled());
@@ -196,13 +197,13 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
         }
         return out;
     };
-    EXPECT_EQ(editable(), std::vector<bool>(8, true));
+    EXPECT_EQ(editable(), std::vector<bool>(9, true));
     for (const TunnelPhase phase : {TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::reconnecting,
                                     TunnelPhase::disconnecting, TunnelPhase::unknown}) {
         SCOPED_TRACE(rawValue(phase));
         AppModelProbe::report(*m_model, phase);
         settle();
-        EXPECT_EQ(editable(), std::vector<bool>(8, false));
+        EXPECT_EQ(editable(), std::vector<bool>(9, false));
         QTest::keyClick(m_window.get(), Qt::Key_N, Qt::ControlModifier);
         EXPECT_FALSE(m_model->showingAdd());
     }
@@ -213,10 +214,10 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     QTest::mouseClick(&part<ToggleButton>("favoritesToggle"), Qt::LeftButton);
     settle();
     EXPECT_TRUE(m_model->favoritesOnly());
-    // No row is left to show; the two ways to add unlock again.
+    // No row is left to show; the three ways to add unlock again.
     AppModelProbe::report(*m_model, TunnelPhase::disconnected);
     settle();
-    EXPECT_EQ(editable(), std::vector<bool>(2, true));
+    EXPECT_EQ(editable(), std::vector<bool>(3, true));
 }
 
 TEST_F(LocationsViewTest, AFailedLoadLocksEveryWayToAdd) {
