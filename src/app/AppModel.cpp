@@ -1,9 +1,12 @@
 #include "AppModel.h"
 
 #include "app/PlatformText.h"
+#include "core/NameCollator.h"
+#include "core/ProfileRepository.h"
 #include "core/Text.h"
 #include "platform/KeychainVault.h"
 #include "platform/ProviderFileReader.h"
+#include "platform/TunnelService.h"
 
 #include <QFile>
 #include <QLocale>
@@ -39,7 +42,7 @@ AppModel::AppModel(QObject* parent)
 }
 
 AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
-                   ProfileRepository::Writer writer, std::filesystem::path importHelper, QObject* parent)
+                   DocumentWriter writer, std::filesystem::path importHelper, QObject* parent)
     : QObject(parent), m_vault(std::move(vault)), m_tunnel(std::make_unique<TunnelService>()),
       m_importHelper(std::move(importHelper)) {
     start(std::move(documentPath), std::move(writer));
@@ -47,9 +50,9 @@ AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::fi
 
 AppModel::~AppModel() = default;
 
-void AppModel::start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer) {
+void AppModel::start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer) {
     if (documentPath) {
-        m_repository.emplace(std::move(*documentPath), *m_vault, std::move(writer));
+        m_repository = std::make_unique<ProfileRepository>(std::move(*documentPath), *m_vault, std::move(writer));
     }
     // One synchronous load. On failure the empty library stays and nothing is ever saved over the
     // file, so whatever is on disk survives for the user (or a later version) to recover.
@@ -274,6 +277,11 @@ std::optional<ProviderFile> AppModel::takeImport() {
         m_import.reset();
     }
     return taken;
+}
+
+void reportTunnelStatus(AppModel& model, TunnelPhase phase, std::optional<QDateTime> since,
+                        std::optional<Uuid> location) {
+    model.m_tunnel->notify(phase, std::move(since), std::move(location));
 }
 
 void AppModel::startRemove(const VPNProfile& profile) {

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/AppPage.h"
-#include "core/CredentialVault.h"
-#include "core/NameCollator.h"
+#include "core/AtomicFile.h"
 #include "core/ProfileLibrary.h"
-#include "core/ProfileRepository.h"
 #include "core/ProviderFile.h"
 #include "core/TunnelPhase.h"
-#include "platform/TunnelService.h"
+#include "core/Uuid.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -21,7 +19,13 @@
 
 namespace vantorel {
 
+// What the model keeps to itself: the views that include this header cannot reach the secret
+// store, the document or the tunnel except through the model's operations.
+class CredentialVault;
+class NameCollator;
+class ProfileRepository;
 class ProviderFileReader;
+class TunnelService;
 
 // The one object every page reads and every user action goes through. Every published write,
 // even of an equal value, emits willChange() once before the value is stored; views coalesce
@@ -43,7 +47,7 @@ public:
     // platform has no data folder, so storage starts unhealthy and nothing is ever written).
     // Providers' files are read by `importHelper` (empty: the one installed beside the app).
     AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::filesystem::path> documentPath,
-             ProfileRepository::Writer writer = {}, std::filesystem::path importHelper = {}, QObject* parent = nullptr);
+             DocumentWriter writer = {}, std::filesystem::path importHelper = {}, QObject* parent = nullptr);
     ~AppModel() override;
 
     // Published state.
@@ -101,13 +105,13 @@ signals:
     void willChange();
 
 private:
-    friend struct AppModelProbe; // tests reach the tunnel through this
+    friend void reportTunnelStatus(AppModel&, TunnelPhase, std::optional<QDateTime>, std::optional<Uuid>);
 
     template <typename T, typename V> void publish(T& field, V&& value) {
         emit willChange();
         field = std::forward<V>(value);
     }
-    void start(std::optional<std::filesystem::path> documentPath, ProfileRepository::Writer writer);
+    void start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer);
     void offerImport(std::expected<ProviderFile, VPNFailure> reading);
     // The pattern of every library change: nothing unless canEdit; `edit` changes a copy and says
     // whether there is anything to store; the copy is published only once it is stored.
@@ -130,8 +134,8 @@ private:
     // Declared in this order so that the repository, which refers to the vault, goes first.
     std::unique_ptr<CredentialVault> m_vault;
     std::unique_ptr<TunnelService> m_tunnel;
-    // Absent only when the platform gave no data folder; canEdit is then false for good.
-    std::optional<ProfileRepository> m_repository;
+    // Null only when the platform gave no data folder; canEdit is then false for good.
+    std::unique_ptr<ProfileRepository> m_repository;
     mutable std::unique_ptr<NameCollator> m_collator; // made on first use
     std::filesystem::path m_importHelper;
     std::unique_ptr<ProviderFileReader> m_reader; // made for the first file

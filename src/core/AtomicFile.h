@@ -4,6 +4,7 @@
 
 #include <expected>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace vantorel {
@@ -13,6 +14,11 @@ namespace vantorel {
 // a symbolic link, and set to 0700; the file gets mode 0600. Every failure is
 // `storageUnavailable`, and the old file is then untouched.
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination);
+
+// Something that writes a document's bytes to its destination: writeFileAtomically, or in tests a
+// writer that fails on demand.
+using DocumentWriter =
+    std::function<std::expected<void, VPNFailure>(std::string_view bytes, const std::filesystem::path& destination)>;
 
 // A save writes to ".locations-<UUID>.tmp" beside the destination first.
 inline constexpr std::string_view temporaryFilePrefix = ".locations-";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "CredentialVault.h"
 #include "ProfileLibrary.h"
 #include "VPNFailure.h"
@@ -19,8 +20,7 @@ namespace vantorel {
 class ProfileRepository final {
 public:
     // Writes the document bytes to the destination; the default is writeFileAtomically.
-    using Writer = std::function<std::expected<void, VPNFailure>(std::string_view bytes,
-                                                                 const std::filesystem::path& destination)>;
+    using Writer = DocumentWriter;
 
     static constexpr std::size_t maxDocumentSize = 1'048'576;
     static constexpr std::size_t maxPasswordBytes = 1'024;

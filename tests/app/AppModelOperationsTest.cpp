@@ -30,7 +30,7 @@ TEST_F(AppModelOperationsTest, EditingIsRefusedForEveryReason) {
     for (const TunnelPhase phase : {TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::reconnecting,
                                     TunnelPhase::disconnecting, TunnelPhase::unknown}) {
         SCOPED_TRACE(rawValue(phase));
-        AppModelProbe::report(model, phase);
+        reportTunnelStatus(model, phase);
         EXPECT_FALSE(model.canEdit());
         const VPNProfile target = paris();
         model.favorite(target);
@@ -48,7 +48,7 @@ TEST_F(AppModelOperationsTest, EditingIsRefusedForEveryReason) {
         EXPECT_FALSE(model.message());
     }
     // disconnected allows editing again, like unavailable.
-    AppModelProbe::report(model, TunnelPhase::disconnected);
+    reportTunnelStatus(model, TunnelPhase::disconnected);
     EXPECT_TRUE(model.canEdit());
 
     // Busy: observed from inside a removal, where every other edit and a refresh are refused.
@@ -179,8 +179,8 @@ TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReturnsFailuresUnchanged
 TEST_F(AppModelOperationsTest, ActiveProfileFollowsTheTunnelNotTheSelection) {
     AppModel& model = startWithTwo();
     EXPECT_FALSE(model.activeProfile()); // London is selected, but nothing is active
-    AppModelProbe::report(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), paris().id);
+    reportTunnelStatus(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), paris().id);
     EXPECT_EQ(model.activeProfile(), paris());
-    AppModelProbe::report(model, TunnelPhase::connected, std::nullopt, Uuid::random());
+    reportTunnelStatus(model, TunnelPhase::connected, std::nullopt, Uuid::random());
     EXPECT_FALSE(model.activeProfile());
 }

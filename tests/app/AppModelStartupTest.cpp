@@ -71,7 +71,7 @@ TEST_F(AppModelStartupTest, FirstRefreshRunsOnALaterTurn) {
     EXPECT_EQ(announcements, 0);
 
     // Whatever the tunnel said before, the refresh reports unavailable, none, none.
-    AppModelProbe::report(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), Uuid::random());
+    reportTunnelStatus(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), Uuid::random());
     EXPECT_EQ(model.phase(), TunnelPhase::connected);
     announcements = 0;
     QCoreApplication::processEvents();

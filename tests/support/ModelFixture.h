@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/AppModel.h"
+#include "app/TunnelStates.h"
 #include "core/AtomicFile.h"
 #include "core/LibraryDocument.h"
-#include "support/AppModelProbe.h"
+#include "core/ProfileRepository.h"
 #include "support/FakeVault.h"
 #include "support/TempDir.h"
 #include "support/TestProfiles.h"

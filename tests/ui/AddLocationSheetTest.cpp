@@ -134,7 +134,7 @@ TEST_F(AddLocationSheetTest, SaveIsOffWhileEditingIsRefused) {
     startWindow();
     open();
     fill(valid);
-    AppModelProbe::report(*m_model, TunnelPhase::connected);
+    reportTunnelStatus(*m_model, TunnelPhase::connected);
     settle();
     EXPECT_FALSE(view().saveButton()->isEnabled());
     QTest::keyClick(&field("usernameField"), Qt::Key_Return);

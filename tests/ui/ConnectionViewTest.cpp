@@ -98,7 +98,7 @@ TEST_F(ConnectionViewTest, FollowsThePhase) {
     for (const auto& [phase, caption] : rows) {
         SCOPED_TRACE(rawValue(phase));
         const bool connected = phase == TunnelPhase::connected;
-        AppModelProbe::report(*m_model, phase);
+        reportTunnelStatus(*m_model, phase);
         settle();
         const Shown idle = shown();
         EXPECT_EQ(content().findChild<TextLabel*>("phaseTitle")->text(), idle.title);
@@ -140,16 +140,16 @@ TEST_F(ConnectionViewTest, BottomRowNamesTheActiveLocationElseTheSelection) {
     };
     using Lines = std::pair<QString, QString>;
     // Not active: the selection, even when the tunnel names another location.
-    AppModelProbe::report(*m_model, TunnelPhase::disconnected, std::nullopt, oslo.id);
+    reportTunnelStatus(*m_model, TunnelPhase::disconnected, std::nullopt, oslo.id);
     EXPECT_EQ(lines(), Lines("London", "United Kingdom"));
     // Active: the tunnel's location, never the selection.
-    AppModelProbe::report(*m_model, TunnelPhase::connecting, std::nullopt, oslo.id);
+    reportTunnelStatus(*m_model, TunnelPhase::connecting, std::nullopt, oslo.id);
     EXPECT_EQ(lines(), Lines("Oslo", "Norway"));
-    AppModelProbe::report(*m_model, TunnelPhase::connected, std::nullopt, Uuid::random());
+    reportTunnelStatus(*m_model, TunnelPhase::connected, std::nullopt, Uuid::random());
     EXPECT_EQ(lines(), Lines("Current VPN session", toQString(platformText().sessionManagedBy)));
 
     // Nothing selected, and the count follows the library.
-    AppModelProbe::report(*m_model, TunnelPhase::unavailable);
+    reportTunnelStatus(*m_model, TunnelPhase::unavailable);
     m_model->remove(m_library.profiles[0]);
     m_model->remove(m_library.profiles[1]);
     EXPECT_EQ(lines(), Lines("Choose your first location", "Add a location from your VPN service"));
@@ -163,7 +163,7 @@ TEST_F(ConnectionViewTest, ButtonsLeadWhereThePhaseSays) {
     EXPECT_EQ(m_model->page(), AppPage::service);
 
     m_model->setPage(AppPage::connection);
-    AppModelProbe::report(*m_model, TunnelPhase::unknown);
+    reportTunnelStatus(*m_model, TunnelPhase::unknown);
     settle();
     QTest::mouseClick(&primary, Qt::LeftButton);
     EXPECT_EQ(m_model->phase(), TunnelPhase::unknown) << "the refresh runs on a later turn";
@@ -172,7 +172,7 @@ TEST_F(ConnectionViewTest, ButtonsLeadWhereThePhaseSays) {
     EXPECT_EQ(m_model->page(), AppPage::connection);
 
     // "Disconnect" changes nothing: no operation ends a connection.
-    AppModelProbe::report(*m_model, TunnelPhase::connected, std::nullopt, m_library.profiles[0].id);
+    reportTunnelStatus(*m_model, TunnelPhase::connected, std::nullopt, m_library.profiles[0].id);
     settle();
     QTest::mouseClick(&primary, Qt::LeftButton);
     settle();
@@ -188,7 +188,7 @@ TEST_F(ConnectionViewTest, SessionTimerRunsOnlyWhileATimeIsShownAndSeen) {
 
     // Started 3,725.3 s ago: "1:02:05" for the next 0.7 s.
     const auto since = QDateTime::currentDateTimeUtc().addMSecs(-3'725'300);
-    AppModelProbe::report(*m_model, TunnelPhase::connected, since, m_library.profiles[0].id);
+    reportTunnelStatus(*m_model, TunnelPhase::connected, since, m_library.profiles[0].id);
     settle();
     EXPECT_EQ(shown().session, "1:02:05");
     EXPECT_TRUE(sessionTimer().isActive());
@@ -213,7 +213,7 @@ TEST_F(ConnectionViewTest, SessionTimerRunsOnlyWhileATimeIsShownAndSeen) {
     m_window->show();
     settle();
 
-    AppModelProbe::report(*m_model, TunnelPhase::unavailable);
+    reportTunnelStatus(*m_model, TunnelPhase::unavailable);
     settle();
     EXPECT_EQ(shown().session, "\u2014");
     EXPECT_FALSE(sessionTimer().isActive());

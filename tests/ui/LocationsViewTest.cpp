@@ -201,7 +201,7 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     for (const TunnelPhase phase : {TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::reconnecting,
                                     TunnelPhase::disconnecting, TunnelPhase::unknown}) {
         SCOPED_TRACE(rawValue(phase));
-        AppModelProbe::report(*m_model, phase);
+        reportTunnelStatus(*m_model, phase);
         settle();
         EXPECT_EQ(editable(), std::vector<bool>(9, false));
         QTest::keyClick(m_window.get(), Qt::Key_N, Qt::ControlModifier);
@@ -215,7 +215,7 @@ TEST_F(LocationsViewTest, EditingControlsLockWhileEditingIsRefused) {
     settle();
     EXPECT_TRUE(m_model->favoritesOnly());
     // No row is left to show; the three ways to add unlock again.
-    AppModelProbe::report(*m_model, TunnelPhase::disconnected);
+    reportTunnelStatus(*m_model, TunnelPhase::disconnected);
     settle();
     EXPECT_EQ(editable(), std::vector<bool>(3, true));
 }

@@ -58,7 +58,7 @@ TEST_F(PagesTest, PreferenceSwitchesStoreThroughTheModelUnlessLocked) {
          {TunnelPhase::unavailable, TunnelPhase::disconnected, TunnelPhase::connecting, TunnelPhase::connected,
           TunnelPhase::reconnecting, TunnelPhase::disconnecting, TunnelPhase::unknown}) {
         SCOPED_TRACE(rawValue(phase));
-        AppModelProbe::report(*m_model, phase);
+        reportTunnelStatus(*m_model, phase);
         settle();
         EXPECT_EQ(panel.isEnabled(), phase == TunnelPhase::unavailable || phase == TunnelPhase::disconnected);
         EXPECT_EQ(notice.isVisible(), isActive(phase));
@@ -70,7 +70,7 @@ TEST_F(PagesTest, PreferenceSwitchesStoreThroughTheModelUnlessLocked) {
     EXPECT_FALSE(allow.isChecked());
     EXPECT_FALSE(m_model->library().settings.allowLocalNetwork);
 
-    AppModelProbe::report(*m_model, TunnelPhase::disconnected);
+    reportTunnelStatus(*m_model, TunnelPhase::disconnected);
     settle();
     QTest::mouseClick(&allow, Qt::LeftButton);
     EXPECT_TRUE(allow.isChecked());
@@ -145,7 +145,7 @@ TEST_F(PagesTest, EveryScreenSpeaksForThisPlatform) {
     startWindow();
     for (const TunnelPhase phase :
          {TunnelPhase::unavailable, TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::disconnecting}) {
-        AppModelProbe::report(*m_model, phase, QDateTime::currentDateTimeUtc(), Uuid::random());
+        reportTunnelStatus(*m_model, phase, QDateTime::currentDateTimeUtc(), Uuid::random());
         settle();
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             if (widget->objectName().startsWith("partner-") ||

@@ -155,11 +155,11 @@ TEST_F(ShellTest, TrayMenuFollowsThePhase) {
               (Entries{"Setup required (off)", "--", "Connect (off)", "Show Vantorel", "--", "Quit Vantorel"}));
 
     // Not active: no location line, even with an active location.
-    AppModelProbe::report(model, TunnelPhase::disconnected, std::nullopt, library.profiles[0].id);
+    reportTunnelStatus(model, TunnelPhase::disconnected, std::nullopt, library.profiles[0].id);
     EXPECT_EQ(entries(),
               (Entries{"Not connected (off)", "--", "Connect (off)", "Show Vantorel", "--", "Quit Vantorel"}));
 
-    AppModelProbe::report(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), library.profiles[0].id);
+    reportTunnelStatus(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), library.profiles[0].id);
     EXPECT_EQ(entries(), (Entries{"VPN connected (off)", "London (off)", "--", "Disconnect", "Show Vantorel", "--",
                                   "Quit Vantorel"}));
 

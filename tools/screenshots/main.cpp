@@ -2,9 +2,10 @@
 // point, so that they can be reviewed against the intended look.
 #include "app/AppModel.h"
 #include "app/PlatformText.h"
+#include "app/TunnelStates.h"
 #include "core/AtomicFile.h"
+#include "core/CredentialVault.h"
 #include "core/LibraryDocument.h"
-#include "support/AppModelProbe.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
 #include "ui/components/Divider.h"
@@ -576,7 +577,7 @@ std::function<std::unique_ptr<QWidget>()> windowIn(AppPage page, TunnelPhase pha
             // A session on the first location, started an hour, two minutes and five seconds ago.
             const std::optional<QDateTime> since =
                 sessionStarted ? std::optional(QDateTime::currentDateTimeUtc().addSecs(-3725)) : std::nullopt;
-            AppModelProbe::report(model, phase, since, library.profiles.front().id);
+            reportTunnelStatus(model, phase, since, library.profiles.front().id);
         });
     };
 }
