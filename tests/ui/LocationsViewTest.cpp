@@ -6,6 +6,7 @@
 #include "ui/components/ToggleButton.h"
 #include "ui/pages/LocationRow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -125,8 +126,10 @@ TEST_F(LocationsViewTest, SearchAndFavoritesFilterAndOrderTheRowsInPlace) {
     settle();
     EXPECT_EQ(m_model->query(), "SER");
     EXPECT_EQ(rowNames(), (std::vector<std::string>{"Server 2", "Server 10"}));
-    // Name and country are searched as one text.
-    typeSearch("london united");
+    // Name and country are searched as one text; text put in through the accessibility interface
+    // (voice control, on-screen keyboards) searches as typed text does.
+    QAccessible::queryAccessibleInterface(&search())->setText(QAccessible::Value, "london united");
+    settle();
     EXPECT_EQ(rowNames(), std::vector<std::string>{"London"});
     EXPECT_EQ(&row("London"), london) << "a row is kept, not rebuilt";
 

@@ -124,8 +124,13 @@ QWidget* LocationsView::buildSearchRow() {
     auto colors = m_search->palette();
     colors.setColor(QPalette::Base, Qt::transparent);
     m_search->setPalette(colors);
-    // Every edit writes the whole text at once; the list follows on the next turn.
-    connect(m_search, &QLineEdit::textEdited, this, [this](const QString& text) { m_model.setQuery(text); });
+    // The text, not the keystroke: text put in through the accessibility interface (voice control,
+    // on-screen keyboards) searches too. The model's own query, shown back, is no change.
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != m_model.query()) {
+            m_model.setQuery(text);
+        }
+    });
     boxRow->addWidget(m_search, 1);
     row->addWidget(box, 1);
 
