@@ -1,6 +1,6 @@
 #include "AppModel.h"
 
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "core/NameCollator.h"
 #include "core/ProfileRepository.h"
 #include "core/Text.h"

@@ -51,9 +51,8 @@ VPNFailure importFailure(ImportProblem problem) {
     case ImportProblem::unreadable:
         return VPNFailure::invalid("This file could not be read. Check that it still exists and that you may open it.");
     case ImportProblem::otherFormat:
-        return VPNFailure::invalid(
-            "This file is not a VPN profile Vantorel can read. Use a strongSwan (.sswan), Apple (.mobileconfig) or "
-            "NetworkManager (.nmconnection) profile.");
+        return VPNFailure::invalid("This file is not a VPN profile Vantorel can read. Use the .sswan, .mobileconfig or "
+                                   ".nmconnection profile from your provider.");
     case ImportProblem::damaged:
         return VPNFailure::invalid("This VPN profile is damaged and cannot be read. Ask your provider for a new copy.");
     case ImportProblem::noIkev2:

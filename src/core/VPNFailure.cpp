@@ -1,5 +1,6 @@
 #include "VPNFailure.h"
 
+#include "PlatformText.h"
 #include "Text.h"
 
 namespace vantorel {
@@ -13,11 +14,9 @@ std::string_view VPNFailure::description() const {
     case Kind::storageUnavailable:
         return "Your saved locations could not be read or saved. Existing data has been preserved.";
     case Kind::signingRequired:
-        return "This preview cannot create a VPN tunnel. A VPN-enabled Apple signing profile is required for the "
-               "connection build.";
+        return platformText().signingRequired;
     case Kind::operationFailed:
-        return "macOS could not complete the VPN request. Check your connection details and VPN permission, then "
-               "try again.";
+        return platformText().operationFailed;
     }
     return {};
 }

@@ -1,4 +1,4 @@
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "support/ModelFixture.h"
 
 using namespace vantorel;

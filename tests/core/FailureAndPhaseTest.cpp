@@ -1,7 +1,10 @@
+#include "core/PlatformText.h"
+#include "core/ProviderFile.h"
 #include "core/TunnelPhase.h"
 #include "core/VPNFailure.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 #include <set>
 
 using namespace vantorel;
@@ -34,4 +37,30 @@ TEST(VPNFailure, DescriptionsAndEquality) {
     EXPECT_EQ(VPNFailure::invalid("").description(), "");
     // Precomposed and decomposed é are the same message.
     EXPECT_EQ(VPNFailure::invalid("caf\xC3\xA9"), VPNFailure::invalid("cafe\xCC\x81"));
+}
+
+// Each platform's column is complete, and no text of this build's column, nor any failure it can
+// report, names another platform.
+TEST(PlatformText, EveryTextIsWrittenForItsPlatform) {
+    for (const std::string_view text : macOSText.all()) {
+        EXPECT_FALSE(text.empty());
+    }
+    if (&platformText() != &linuxText) {
+        GTEST_SKIP() << "built for macOS";
+    }
+    const auto column = linuxText.all();
+    std::vector<std::string_view> said(column.begin(), column.end());
+    std::vector<VPNFailure> failures{VPNFailure::credentialsUnavailable(), VPNFailure::storageUnavailable(),
+                                     VPNFailure::signingRequired(), VPNFailure::operationFailed()};
+    for (int problem = 1; problem <= static_cast<int>(ImportProblem::encrypted); ++problem) {
+        failures.push_back(importFailure(static_cast<ImportProblem>(problem)));
+    }
+    for (const VPNFailure& failure : failures) {
+        said.push_back(failure.description());
+    }
+    const std::regex otherPlatform(R"(\b(Mac|macOS|Apple|Keychain)\b)");
+    for (const std::string_view text : said) {
+        EXPECT_FALSE(text.empty());
+        EXPECT_FALSE(std::regex_search(text.begin(), text.end(), otherPlatform)) << text;
+    }
 }

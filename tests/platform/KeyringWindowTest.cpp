@@ -2,7 +2,7 @@
 // a throwaway keyring; and what a password leaves behind on disk.
 #include "SecretServiceTesting.h"
 #include "app/AppModel.h"
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "core/LibraryDocument.h"
 #include "platform/KeychainVault.h"
 #include "support/TempDir.h"

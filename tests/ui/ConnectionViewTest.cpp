@@ -1,6 +1,6 @@
 #include "ui/pages/ConnectionView.h"
 
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "support/WindowFixture.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"

@@ -1,5 +1,5 @@
-#include "app/PlatformText.h"
 #include "core/LibraryDocument.h"
+#include "core/PlatformText.h"
 #include "support/WindowFixture.h"
 #include "ui/components/Notice.h"
 #include "ui/components/Panel.h"
@@ -121,16 +121,6 @@ TEST(ServiceView, LinksOpenThePartnersPages) {
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
-
-TEST(PlatformText, EveryTextIsWrittenForItsPlatform) {
-    for (const std::string_view text : linuxText.all()) {
-        EXPECT_FALSE(text.empty());
-        EXPECT_FALSE(QString::fromUtf8(text.data(), qsizetype(text.size())).contains(otherPlatform)) << text;
-    }
-    for (const std::string_view text : macOSText.all()) {
-        EXPECT_FALSE(text.empty());
-    }
 }
 
 // What the screen and a screen reader say on this build: nothing that is only true on a Mac (the

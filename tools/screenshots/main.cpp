@@ -1,7 +1,7 @@
 // Renders the building blocks of the interface offscreen into PNG files, two device pixels to the
 // point, so that they can be reviewed against the intended look.
 #include "app/AppModel.h"
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "app/TunnelStates.h"
 #include "core/AtomicFile.h"
 #include "core/CredentialVault.h"

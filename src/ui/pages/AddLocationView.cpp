@@ -1,7 +1,7 @@
 #include "ui/pages/AddLocationView.h"
 
 #include "app/AppModel.h"
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"

@@ -1,6 +1,6 @@
 #include "ui/pages/ServiceView.h"
 
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "ui/QtText.h"
 #include "ui/components/Eyebrow.h"
 #include "ui/components/Fonts.h"

@@ -1,6 +1,6 @@
 #include "ui/shell/Sidebar.h"
 
-#include "app/PlatformText.h"
+#include "core/PlatformText.h"
 #include "ui/QtText.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"

@@ -34,6 +34,10 @@ const PlatformText macOSText{
                          "version supports provider certificates trusted by macOS.",
     .credentialLeftBehind = "The location was removed, but its Keychain password could not be deleted. You can remove "
                             "its Vantorel connection entry (Morvik or Tessan in older versions) in Keychain Access.",
+    .signingRequired = "This preview cannot create a VPN tunnel. A VPN-enabled Apple signing profile is required for "
+                       "the connection build.",
+    .operationFailed = "macOS could not complete the VPN request. Check your connection details and VPN permission, "
+                       "then try again.",
 };
 
 const PlatformText linuxText{
@@ -67,17 +71,21 @@ const PlatformText linuxText{
     .credentialLeftBehind = "The location was removed, but its password could not be deleted from your keyring. You "
                             "can remove its \u201cVantorel connection\u201d entry with your keyring manager, such as "
                             "Passwords and Keys.",
+    .signingRequired = "This preview cannot create a VPN tunnel. A packaged Linux VPN build is required for "
+                       "connections.",
+    .operationFailed = "The system could not complete the VPN request. Check your connection details and VPN "
+                       "permission, then try again.",
 };
 
 // A text added to the struct but not to all() would escape every check that walks the column.
 static_assert(sizeof(PlatformText) == std::tuple_size_v<decltype(PlatformText{}.all())> * sizeof(std::string_view));
 
-std::array<std::string_view, 23> PlatformText::all() const {
-    return {sidebarPlatform,     sidebarPlatformSpoken,  previewFooter,       connectionBadge,   connectingDetail,
-            connectedDetail,     disconnectingDetail,    protocolDetail,      locationsDetail,   sessionReportedBy,
-            sessionManagedBy,    previewNotice,          credentialsValue,    credentialsDetail, tunnelEngineValue,
-            tunnelEngineDetail,  disconnectOnSleepTitle, serviceStatusDetail, serviceNextSteps,  emptyLocationsDetail,
-            passwordPlaceholder, addLocationNotice,      credentialLeftBehind};
+std::array<std::string_view, 25> PlatformText::all() const {
+    return {sidebarPlatform,     sidebarPlatformSpoken,  previewFooter,        connectionBadge,   connectingDetail,
+            connectedDetail,     disconnectingDetail,    protocolDetail,       locationsDetail,   sessionReportedBy,
+            sessionManagedBy,    previewNotice,          credentialsValue,     credentialsDetail, tunnelEngineValue,
+            tunnelEngineDetail,  disconnectOnSleepTitle, serviceStatusDetail,  serviceNextSteps,  emptyLocationsDetail,
+            passwordPlaceholder, addLocationNotice,      credentialLeftBehind, signingRequired,   operationFailed};
 }
 
 const PlatformText& platformText() {

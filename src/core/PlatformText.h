@@ -34,9 +34,11 @@ struct PlatformText {
     std::string_view passwordPlaceholder;
     std::string_view addLocationNotice;
     std::string_view credentialLeftBehind;
+    std::string_view signingRequired; // the failure of a request the system's VPN facility needs signed
+    std::string_view operationFailed; // the failure of any other request to the system's VPN facility
 
     // The whole column, for checks that must not miss a text.
-    std::array<std::string_view, 23> all() const;
+    std::array<std::string_view, 25> all() const;
 };
 
 extern const PlatformText macOSText;
