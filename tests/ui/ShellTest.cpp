@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "platform/SingleInstance.h"
 #include "support/WindowFixture.h"
 #include "ui/components/Palette.h"
 #include "ui/components/TextLabel.h"
@@ -5,11 +7,13 @@
 #include "ui/shell/SidebarRow.h"
 #include "ui/shell/StatusDot.h"
 #include "ui/shell/TrayMenu.h"
+#include "ui/shell/VantorelApp.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -175,4 +179,51 @@ TEST_F(ShellTest, TrayMenuFollowsThePhase) {
     model.refresh();
     EXPECT_EQ(whileBusy, (Entries{"VPN connected (off)", "London (off)", "--", "Disconnect (off)", "Show Vantorel",
                                   "--", "Quit Vantorel"}));
+}
+
+// The application's own wiring. A later start of the app and the tray's "Show Vantorel" bring back
+// a window closed to the tray; a hidden start with no tray shows the window; File > Quit and the
+// tray's "Quit Vantorel" end the program, and so does closing the window when there is no tray.
+TEST_F(ShellTest, TheApplicationComesBackAndQuits) {
+    startModel();
+    VantorelApp app(*qApp, std::move(m_model));
+    MainWindow& window = app.window();
+    SingleInstance otherStarts;
+    app.listenTo(otherStarts);
+    CommandLine hidden;
+    hidden.hidden = true;
+    ASSERT_EQ(app.tray().icon(), nullptr) << "the offscreen platform has no tray";
+    app.start(hidden);
+    EXPECT_TRUE(window.isVisible());
+
+    app.useTray(true);
+    QAction* trayShow = app.tray().menu()->findChild<QAction*>("trayShow");
+    for (const auto& comeBack : std::vector<std::function<void()>>{[&] { emit otherStarts.activationRequested(); },
+                                                                   [&] {
+                                                                       trayShow->trigger();
+                                                                   }}) {
+        window.close();
+        EXPECT_FALSE(window.isVisible());
+        comeBack();
+        EXPECT_TRUE(window.isVisible());
+    }
+
+    // Whether the event loop ends, within a moment, after `act`.
+    const auto quits = [](const std::function<void()>& act) {
+        QTimer acting;
+        QTimer giveUp;
+        QObject::connect(&acting, &QTimer::timeout, act);
+        QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        acting.start(0);
+        giveUp.start(500);
+        acting.setSingleShot(true);
+        return QCoreApplication::exec() == 0;
+    };
+    EXPECT_FALSE(quits([&] { window.close(); })) << "the tray keeps the program";
+    window.show();
+    app.useTray(false);
+    EXPECT_TRUE(quits([&] { window.close(); }));
+    window.show();
+    EXPECT_TRUE(quits([&] { window.findChild<QAction*>("quitAction")->trigger(); }));
+    EXPECT_TRUE(quits([&] { app.tray().menu()->findChild<QAction*>("trayQuit")->trigger(); }));
 }

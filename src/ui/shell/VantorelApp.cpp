@@ -21,22 +21,22 @@
 
 namespace vantorel {
 
-VantorelApp::VantorelApp(QApplication& application) {
+VantorelApp::VantorelApp(QApplication& application, std::unique_ptr<AppModel> model)
+    : m_application(application), m_model(std::move(model)) {
     QApplication::setApplicationName(QStringLiteral("Vantorel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vantorel.Vantorel"));
     Theme::apply(application);
 
-    m_model = std::make_unique<AppModel>();
     m_window = std::make_unique<MainWindow>(*m_model);
     m_tray = std::make_unique<TrayMenu>(*m_model);
     QObject::connect(m_tray.get(), &TrayMenu::quitRequested, &application, &QApplication::quit, Qt::QueuedConnection);
+    useTray(m_tray->icon() != nullptr);
+}
 
-    // With a tray icon the application lives on in the tray when its window is closed; without
-    // one, closing the window is the only way the user has to end it.
-    const bool tray = m_tray->icon() != nullptr;
-    m_window->setHideOnClose(tray);
-    QApplication::setQuitOnLastWindowClosed(!tray);
+void VantorelApp::useTray(bool present) {
+    m_window->setHideOnClose(present);
+    QApplication::setQuitOnLastWindowClosed(!present);
 }
 
 VantorelApp::~VantorelApp() = default;
@@ -90,25 +90,29 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     if (instance.claim(!options.hidden, options.file.value_or(QString())) == SingleInstance::Claim::handedOver) {
         return 0;
     }
-    VantorelApp app(application);
-    // Another start of the app brings this one forward, even from the tray, and may bring a file.
-    QObject::connect(&instance, &SingleInstance::activationRequested, &application, &TrayMenu::showApplication);
-    QObject::connect(&instance, &SingleInstance::fileOpenRequested, app.m_model.get(), &AppModel::importFile);
+    VantorelApp app(application, std::make_unique<AppModel>());
+    app.listenTo(instance);
     new AfterFirstPaint(app.m_window->contentView(), &setWindowIcon);
-    if (!options.hidden || options.file) {
-        app.show();
-    } else if (!app.m_tray->icon()) {
-        std::fputs("vantorel: there is no system tray to start hidden in, so the window is shown.\n", stderr);
-        app.show();
-    }
-    if (options.file) {
-        app.m_model->importFile(*options.file);
-    }
+    app.start(options);
     return QApplication::exec();
 }
 
-void VantorelApp::show() {
-    m_window->show();
+void VantorelApp::start(const CommandLine& options) {
+    // A file is opened in the window, hidden start or not.
+    if (!options.hidden || options.file) {
+        m_window->show();
+    } else if (!m_tray->icon()) {
+        std::fputs("vantorel: there is no system tray to start hidden in, so the window is shown.\n", stderr);
+        m_window->show();
+    }
+    if (options.file) {
+        m_model->importFile(*options.file);
+    }
+}
+
+void VantorelApp::listenTo(SingleInstance& instance) {
+    QObject::connect(&instance, &SingleInstance::activationRequested, &m_application, &TrayMenu::showApplication);
+    QObject::connect(&instance, &SingleInstance::fileOpenRequested, m_model.get(), &AppModel::importFile);
 }
 
 } // namespace vantorel

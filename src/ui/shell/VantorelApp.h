@@ -9,6 +9,7 @@ namespace vantorel {
 class AppModel;
 struct CommandLine;
 class MainWindow;
+class SingleInstance;
 class TrayMenu;
 
 // The application: names it, applies the theme, and holds the one model for the whole process
@@ -16,22 +17,29 @@ class TrayMenu;
 class VantorelApp final {
 public:
     // The whole life of the program: hands over to a copy already running for this user (and
-    // returns 0 without touching the library), or builds the app, shows it (unless it starts
-    // hidden in the tray) and runs the event loop.
+    // returns 0 without touching the library), or builds the app, starts it and runs the event loop.
     static int run(QApplication& application, const CommandLine& options);
 
-    explicit VantorelApp(QApplication& application);
+    VantorelApp(QApplication& application, std::unique_ptr<AppModel> model);
     ~VantorelApp();
     VantorelApp(const VantorelApp&) = delete;
     VantorelApp& operator=(const VantorelApp&) = delete;
 
-    // Shows the main window at its default size.
-    void show();
+    // Shows the window, or for a hidden start only the tray icon (the window after all when there
+    // is no tray), and opens the file the command line names.
+    void start(const CommandLine& options);
+    // Later starts of the app bring this one forward, from the tray too, with the file they name.
+    void listenTo(SingleInstance& instance);
+    // With a tray to come back through, closing the window leaves the app running there; without
+    // one, closing the window is the only way the user has to end it.
+    void useTray(bool present);
 
     AppModel& model() const { return *m_model; }
     MainWindow& window() const { return *m_window; }
+    TrayMenu& tray() const { return *m_tray; }
 
 private:
+    QApplication& m_application;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<TrayMenu> m_tray;
