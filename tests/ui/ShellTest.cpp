@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "platform/SingleInstance.h"
 #include "support/WindowFixture.h"
+#include "ui/ModelWatcher.h"
 #include "ui/components/Palette.h"
 #include "ui/components/TextLabel.h"
 #include "ui/shell/Sidebar.h"
@@ -226,4 +227,34 @@ TEST_F(ShellTest, TheApplicationComesBackAndQuits) {
     window.show();
     EXPECT_TRUE(quits([&] { window.findChild<QAction*>("quitAction")->trigger(); }));
     EXPECT_TRUE(quits([&] { app.tray().menu()->findChild<QAction*>("trayQuit")->trigger(); }));
+}
+
+// Views redraw once per burst of model changes, on the next turn; a page only while it can be
+// seen, catching up as it is shown.
+TEST_F(ShellTest, ModelChangesRedrawOncePerBurstAndOnlyWhatIsSeen) {
+    AppModel& model = startModel();
+    QWidget page;
+    int redraws = 0;
+    int pageRedraws = 0;
+    new ModelWatcher(
+        model, [&] { ++redraws; }, &page);
+    ModelWatcher::forPage(
+        model, [&] { ++pageRedraws; }, &page);
+    model.setQuery("a");
+    model.setFavoritesOnly(true);
+    model.setPage(AppPage::locations);
+    EXPECT_EQ(redraws, 0) << "the model announces before it stores";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(pageRedraws, 0) << "a hidden page waits";
+    page.show();
+    EXPECT_EQ(pageRedraws, 1);
+    page.hide();
+    page.show();
+    EXPECT_EQ(pageRedraws, 1) << "nothing changed while it was hidden";
+    model.setQuery("b");
+    model.setQuery("c");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(redraws, 2);
+    EXPECT_EQ(pageRedraws, 2);
 }
