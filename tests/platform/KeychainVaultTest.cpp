@@ -84,6 +84,18 @@ TEST_F(KeyringVault, itemsStoredByAnotherClientCount) {
     EXPECT_EQ(storedItems(id.string()).count, 0);
 }
 
+// An account whose keyring was never set up has no collection at all: the first store makes the
+// default one and keeps the item there.
+TEST(EmptySecretService, theFirstStoreCreatesTheDefaultCollection) {
+    testing::requireSecretService("stand-in");
+    KeychainVault vault;
+    const Uuid id = Uuid::random();
+    ASSERT_TRUE(vault.insert("first password", id));
+    EXPECT_THAT(storedItems(id.string()).secrets, ElementsAre("first password"));
+    EXPECT_TRUE(vault.remove(id));
+    EXPECT_EQ(storedItems(id.string()).count, 0);
+}
+
 class LockedKeyring : public ::testing::Test {
 protected:
     void SetUp() override { testing::requireSecretService("keyring"); }
