@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -169,6 +170,31 @@ TEST(Spinner, AnimatesOnlyWhileVisible) {
     EXPECT_TRUE(spinner->isAnimating());
     window.hide();
     EXPECT_FALSE(spinner->isAnimating());
+}
+
+TEST(Switch, SlidesOnlyWhenAPersonFlipsIt) {
+    // What a switch draws at rest: one set before it was ever shown.
+    const auto atRest = [](bool on) {
+        Switch still;
+        still.setChecked(on);
+        still.resize(still.sizeHint());
+        return render(still);
+    };
+    QWidget window;
+    auto* toggle = new Switch(&window);
+    toggle->resize(toggle->sizeHint());
+    window.show();
+
+    // Set by the program (a view showing its model): drawn at once.
+    toggle->setChecked(true);
+    EXPECT_TRUE(render(*toggle) == atRest(true)) << "slides to on";
+    toggle->toggle();
+    EXPECT_TRUE(render(*toggle) == atRest(false)) << "slides to off";
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    ASSERT_TRUE(toggle->isChecked());
+    EXPECT_FALSE(render(*toggle) == atRest(true)) << "a click slides the knob over";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return render(*toggle) == atRest(true); }, 2000));
 }
 
 TEST(Notice, GrowsTallerAsItNarrowsAndShowsEveryLine) {
