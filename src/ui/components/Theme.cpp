@@ -6,6 +6,7 @@
 #include "ui/components/Symbols.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -23,11 +24,20 @@ public:
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget) const override {
-        if (type != CT_PushButton) {
-            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (type == CT_PushButton) {
+            return {contents.width() + 2 * plainButtonHorizontalPadding,
+                    std::max(contents.height() + 2 * plainButtonVerticalPadding, plainButtonMinimumHeight)};
         }
-        return {contents.width() + 2 * plainButtonHorizontalPadding,
-                std::max(contents.height() + 2 * plainButtonVerticalPadding, plainButtonMinimumHeight)};
+        // A field without a frame sits on a panel whose insets give it room, so it is one line tall.
+        // QLineEdit asks for a spare pixel above and below the line and Fusion adds room for a
+        // frame; both would only make the panel taller than its insets say.
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+            type == CT_LineEdit && frame != nullptr && frame->lineWidth == 0) {
+            const auto* field = qobject_cast<const QLineEdit*>(widget);
+            const QMargins margins = field != nullptr ? field->textMargins() + field->contentsMargins() : QMargins();
+            return {contents.width(), option->fontMetrics.height() + margins.top() + margins.bottom()};
+        }
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
