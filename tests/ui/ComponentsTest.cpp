@@ -446,6 +446,41 @@ TEST(Fonts, EveryWeightIsItsOwnFaceAndCoversTheTextShown) {
     EXPECT_NEAR(tracked.letterSpacing(), 1.8, 1.0 / 64); // Qt keeps it in 1/64ths
 }
 
+TEST(Theme, AScrollBarIsAHandleThatFollowsADrag) {
+    QWidget window;
+    auto* bar = new QScrollBar(Qt::Vertical, &window);
+    bar->setRange(0, 300);
+    bar->setPageStep(100);
+    bar->setGeometry(0, 0, bar->sizeHint().width(), 400);
+    window.show();
+    // The first and last rows anything is drawn in: the handle's, as there are no arrows and no track.
+    const auto drawnRows = [&] {
+        const auto image = render(*bar);
+        std::pair rows(-1, -1);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0) {
+                    rows = {rows.first < 0 ? y : rows.first, y};
+                }
+            }
+        }
+        return rows;
+    };
+    const auto [top, bottom] = drawnRows();
+    ASSERT_GE(top, 0);
+    // A page of 100 in 400 is shown, so the handle is about a quarter of the bar.
+    const int length = bottom - top + 1;
+    EXPECT_NEAR(length, 100, 6);
+
+    const QPoint grip(bar->width() / 2, (top + bottom) / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(bar, grip + QPoint(0, 90));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(0, 90));
+    // The handle went with the pointer, and the value with the handle: the range over its travel.
+    EXPECT_EQ(drawnRows().first, top + 90);
+    EXPECT_NEAR(bar->value(), 90.0 * 300 / (400 - length), 4);
+}
+
 TEST(Theme, NothingQtDrawsItselfIsLight) {
     const auto colors = QApplication::palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
