@@ -396,6 +396,25 @@ TEST(Symbols, AreTintedAndHeavierWithTheWeight) {
     }
 }
 
+TEST(Symbols, ThinStrokesStillReachTheSymbolsColour) {
+    // Small symbols have strokes of about a device pixel, and antialiasing alone would only ever
+    // show them dimmed where they run between two pixels.
+    for (const QString& name : Symbols::names()) {
+        for (const auto weight : {QFont::Light, QFont::Normal}) {
+            for (const int side : {10, 11, 12, 13, 16, 20, 25}) {
+                const auto image = Symbols::image(name, side, Palette::muted.color(), weight);
+                int peak = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        peak = std::max(peak, qAlpha(image.pixel(x, y)));
+                    }
+                }
+                EXPECT_EQ(peak, 255) << name.toStdString() << " at " << side << " pixels, weight " << weight;
+            }
+        }
+    }
+}
+
 TEST(Symbols, PaintAtTheDevicesPixelDensity) {
     // On a display of two device pixels per point, a 16-point icon is drawn from a 32-pixel
     // rendering, not a 16-pixel one scaled up.
