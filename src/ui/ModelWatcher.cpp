@@ -3,9 +3,27 @@
 #include "app/AppModel.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QWidget>
 
 namespace vantorel {
+namespace {
+
+// Qt lays out a widget's parents at once when the widget is shown, but only on a later turn when it
+// is hidden. A page that hides a part as it is shown (a notice that no longer applies) would
+// otherwise be painted once in the room it had, spread over what remains.
+void layOutAtOnce(QWidget* page) {
+    for (QWidget* widget = page; widget != nullptr && widget->isVisible(); widget = widget->parentWidget()) {
+        if (QLayout* layout = widget->layout()) {
+            layout->activate();
+        }
+        if (widget->isWindow()) {
+            break;
+        }
+    }
+}
+
+} // namespace
 
 ModelWatcher::ModelWatcher(AppModel& model, std::function<void()> redraw, QObject* parent)
     : QObject(parent), m_redraw(std::move(redraw)) {
@@ -43,6 +61,7 @@ bool ModelWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_page && event->type() == QEvent::Show && m_stale) {
         m_stale = false;
         m_redraw();
+        layOutAtOnce(m_page);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -20,7 +20,8 @@ public:
     ModelWatcher(AppModel& model, std::function<void()> redraw, QObject* parent);
 
     // For a page: while `page` is hidden (behind another page, or in a hidden window) it is not
-    // redrawn; it redraws as it is shown, the first time and whenever the model changed meanwhile.
+    // redrawn; it redraws as it is shown, the first time and whenever the model changed meanwhile,
+    // and is laid out again before that first frame.
     static ModelWatcher* forPage(AppModel& model, std::function<void()> redraw, QWidget* page);
 
 protected:

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QFileDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -64,6 +65,13 @@ TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     EXPECT_EQ(sheet().width(), 530);
     EXPECT_EQ(sheet().windowModality(), Qt::WindowModal);
     EXPECT_FALSE(errorLine().isVisible());
+    // One row of buttons, one height; a field's panel is its line of text and its insets.
+    EXPECT_EQ(view().cancelButton()->height(), view().saveButton()->height());
+    for (const char* name : fieldNames) {
+        const QLineEdit& line = field(name);
+        const QMargins insets = line.parentWidget()->layout()->contentsMargins();
+        EXPECT_EQ(line.parentWidget()->height(), line.fontMetrics().height() + insets.top() + insets.bottom()) << name;
+    }
     const int closedHeight = sheet().height();
     field("countryField").setText("  Norway  ");
     field("passwordField").setText("secret");

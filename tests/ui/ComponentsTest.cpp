@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -169,6 +170,31 @@ TEST(Spinner, AnimatesOnlyWhileVisible) {
     EXPECT_TRUE(spinner->isAnimating());
     window.hide();
     EXPECT_FALSE(spinner->isAnimating());
+}
+
+TEST(Switch, SlidesOnlyWhenAPersonFlipsIt) {
+    // What a switch draws at rest: one set before it was ever shown.
+    const auto atRest = [](bool on) {
+        Switch still;
+        still.setChecked(on);
+        still.resize(still.sizeHint());
+        return render(still);
+    };
+    QWidget window;
+    auto* toggle = new Switch(&window);
+    toggle->resize(toggle->sizeHint());
+    window.show();
+
+    // Set by the program (a view showing its model): drawn at once.
+    toggle->setChecked(true);
+    EXPECT_TRUE(render(*toggle) == atRest(true)) << "slides to on";
+    toggle->toggle();
+    EXPECT_TRUE(render(*toggle) == atRest(false)) << "slides to off";
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    ASSERT_TRUE(toggle->isChecked());
+    EXPECT_FALSE(render(*toggle) == atRest(true)) << "a click slides the knob over";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return render(*toggle) == atRest(true); }, 2000));
 }
 
 TEST(Notice, GrowsTallerAsItNarrowsAndShowsEveryLine) {
@@ -370,6 +396,25 @@ TEST(Symbols, AreTintedAndHeavierWithTheWeight) {
     }
 }
 
+TEST(Symbols, ThinStrokesStillReachTheSymbolsColour) {
+    // Small symbols have strokes of about a device pixel, and antialiasing alone would only ever
+    // show them dimmed where they run between two pixels.
+    for (const QString& name : Symbols::names()) {
+        for (const auto weight : {QFont::Light, QFont::Normal}) {
+            for (const int side : {10, 11, 12, 13, 16, 20, 25}) {
+                const auto image = Symbols::image(name, side, Palette::muted.color(), weight);
+                int peak = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        peak = std::max(peak, qAlpha(image.pixel(x, y)));
+                    }
+                }
+                EXPECT_EQ(peak, 255) << name.toStdString() << " at " << side << " pixels, weight " << weight;
+            }
+        }
+    }
+}
+
 TEST(Symbols, PaintAtTheDevicesPixelDensity) {
     // On a display of two device pixels per point, a 16-point icon is drawn from a 32-pixel
     // rendering, not a 16-pixel one scaled up.
@@ -418,6 +463,41 @@ TEST(Fonts, EveryWeightIsItsOwnFaceAndCoversTheTextShown) {
     const auto tracked = Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8);
     EXPECT_EQ(tracked.letterSpacingType(), QFont::AbsoluteSpacing);
     EXPECT_NEAR(tracked.letterSpacing(), 1.8, 1.0 / 64); // Qt keeps it in 1/64ths
+}
+
+TEST(Theme, AScrollBarIsAHandleThatFollowsADrag) {
+    QWidget window;
+    auto* bar = new QScrollBar(Qt::Vertical, &window);
+    bar->setRange(0, 300);
+    bar->setPageStep(100);
+    bar->setGeometry(0, 0, bar->sizeHint().width(), 400);
+    window.show();
+    // The first and last rows anything is drawn in: the handle's, as there are no arrows and no track.
+    const auto drawnRows = [&] {
+        const auto image = render(*bar);
+        std::pair rows(-1, -1);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0) {
+                    rows = {rows.first < 0 ? y : rows.first, y};
+                }
+            }
+        }
+        return rows;
+    };
+    const auto [top, bottom] = drawnRows();
+    ASSERT_GE(top, 0);
+    // A page of 100 in 400 is shown, so the handle is about a quarter of the bar.
+    const int length = bottom - top + 1;
+    EXPECT_NEAR(length, 100, 6);
+
+    const QPoint grip(bar->width() / 2, (top + bottom) / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(bar, grip + QPoint(0, 90));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(0, 90));
+    // The handle went with the pointer, and the value with the handle: the range over its travel.
+    EXPECT_EQ(drawnRows().first, top + 90);
+    EXPECT_NEAR(bar->value(), 90.0 * 300 / (400 - length), 4);
 }
 
 TEST(Theme, NothingQtDrawsItselfIsLight) {

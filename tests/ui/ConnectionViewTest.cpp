@@ -44,6 +44,14 @@ protected:
     ConnectionView& page() const { return *content().findChild<ConnectionView*>(); }
     template <typename T> T& part(const char* name) const { return *page().findChild<T*>(name); }
     QTimer& sessionTimer() const { return part<QTimer>("sessionTimer"); }
+    // The heights of the row of figures; one, when its tiles line up.
+    QSet<int> tileHeights() const {
+        QSet<int> heights;
+        for (const auto* tile : page().findChildren<MetricCard*>()) {
+            heights << tile->height();
+        }
+        return heights;
+    }
 
     Shown shown() const {
         auto& button = part<AccentButton>("primaryButton");
@@ -115,6 +123,7 @@ TEST_F(ConnectionViewTest, FollowsThePhase) {
         // Connected without a start time: no timer, but the session is already the system's.
         EXPECT_EQ(idle.session, "\u2014");
         EXPECT_EQ(idle.sessionDetail, connected ? toQString(platformText().sessionReportedBy) : "No active session");
+        EXPECT_EQ(tileHeights().size(), 1);
 
         // Busy: the spinner stands in for the symbol and the button cannot be pressed.
         const Shown busy = shownWhileBusy();
@@ -191,6 +200,7 @@ TEST_F(ConnectionViewTest, SessionTimerRunsOnlyWhileATimeIsShownAndSeen) {
     reportTunnelStatus(*m_model, TunnelPhase::connected, since, m_library.profiles[0].id);
     settle();
     EXPECT_EQ(shown().session, "1:02:05");
+    EXPECT_EQ(tileHeights().size(), 1) << "the timer's face draws the value";
     EXPECT_TRUE(sessionTimer().isActive());
     // QTRY_* report to QTest, not to GoogleTest, so a wait that runs out must be asserted here.
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown().session == "1:02:06"; }, 2000)) << shown().session.toStdString();

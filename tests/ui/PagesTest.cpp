@@ -19,6 +19,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
+#include <array>
+#include <map>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -34,6 +36,29 @@ public:
 
 public slots:
     void open(const QUrl& url) { opened.append(url); }
+};
+
+// Where each watched widget was, in its window, when it was first painted.
+class FirstPaints final : public QObject {
+public:
+    using Place = std::array<int, 4>; // x, y, width, height
+
+    static Place place(const QWidget& widget) {
+        const QPoint at = widget.mapTo(widget.window(), QPoint());
+        return {at.x(), at.y(), widget.width(), widget.height()};
+    }
+    void watch(QWidget* widget) { widget->installEventFilter(this); }
+
+    std::map<const QWidget*, Place> places;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && !places.contains(widget)) {
+            places[widget] = place(*widget);
+        }
+        return false;
+    }
 };
 
 // Words that are false on a system other than the one the design was first written for.
@@ -89,6 +114,29 @@ TEST_F(PagesTest, PreferenceSwitchesStoreThroughTheModelUnlessLocked) {
     EXPECT_TRUE(allow.isChecked());
     EXPECT_TRUE(stored().allowLocalNetwork);
     EXPECT_EQ(m_model->message(), QString::fromUtf8(VPNFailure::storageUnavailable().description()));
+}
+
+// The window opens on Preferences: its first frame is already laid out without the notice the page
+// hides, so nothing moves once it has been painted.
+TEST_F(PagesTest, PreferencesAreInPlaceFromTheFirstFrame) {
+    writeDocument(ProfileLibrary{});
+    startModel();
+    m_model->setPage(AppPage::preferences);
+    m_window = std::make_unique<MainWindow>(*m_model);
+    FirstPaints painted;
+    const auto parts = page(AppPage::preferences).findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* part : parts) {
+        painted.watch(part);
+    }
+    m_window->show();
+    settle();
+    for (const QWidget* part : parts) {
+        if (part->isVisible()) {
+            SCOPED_TRACE(part->metaObject()->className());
+            ASSERT_TRUE(painted.places.contains(part));
+            EXPECT_EQ(painted.places[part], FirstPaints::place(*part));
+        }
+    }
 }
 
 TEST(ServiceView, LinksOpenThePartnersPages) {

@@ -4,9 +4,28 @@
 #include "ui/components/Palette.h"
 #include "ui/components/TextLabel.h"
 
+#include <QFontMetricsF>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace vantorel {
+namespace {
+
+constexpr int valueSize = 20;
+
+// The faces' lines differ in height, and a value may change face (the session's dash, then its
+// running timer): its line is as tall as the tallest, so that a card keeps its height whatever
+// draws the value, and the cards of a row line up.
+int valueLineHeight() {
+    qreal tallest = 0;
+    for (const auto design : {Fonts::Design::standard, Fonts::Design::rounded, Fonts::Design::monospaced}) {
+        tallest = std::max(tallest, QFontMetricsF(Fonts::font(design, valueSize, QFont::Medium)).height());
+    }
+    return int(std::ceil(tallest));
+}
+
+} // namespace
 
 MetricCard::MetricCard(const QString& icon, const QString& title, const QString& value, const QString& detail,
                        QWidget* parent)
@@ -19,9 +38,10 @@ MetricCard::MetricCard(const QString& icon, const QString& title, const QString&
 
     m_caption->setFont(Fonts::tracked(Fonts::system(9, QFont::Medium), 1.0));
     m_caption->setColor(Palette::muted.color());
-    m_value->setFont(Fonts::rounded(20, QFont::Medium));
+    m_value->setFont(Fonts::rounded(valueSize, QFont::Medium));
     m_value->setColor(Palette::text.color());
     m_value->setWrapping(false);
+    m_value->setFixedHeight(valueLineHeight());
     m_detail->setFont(Fonts::system(11));
     m_detail->setColor(Palette::muted.color());
 
@@ -50,7 +70,7 @@ QString MetricCard::value() const {
 }
 
 void MetricCard::setValueDesign(Fonts::Design design) {
-    m_value->setFont(Fonts::font(design, 20, QFont::Medium));
+    m_value->setFont(Fonts::font(design, valueSize, QFont::Medium));
 }
 
 void MetricCard::setDetail(const QString& detail) {

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QPainter>
 #include <QVariantAnimation>
+#include <utility>
 
 namespace vantorel {
 
@@ -20,9 +21,11 @@ Switch::Switch(QWidget* parent) : KeyboardFocus(parent), m_slide(new QVariantAni
     });
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
         m_slide->stop();
-        // Set from outside while hidden (a view refreshing from its model), it jumps; a visible
-        // switch slides.
-        if (!isVisible()) {
+        // Taken here, not where it is set: a view answering the flip (putting back a value its model
+        // refused) toggles the switch again from inside this signal, and that is not the person's
+        // gesture any more.
+        const bool flipped = std::exchange(m_flipping, false);
+        if (!flipped || !isVisible()) {
             m_position = on ? 1 : 0;
             update();
             return;
@@ -31,6 +34,14 @@ Switch::Switch(QWidget* parent) : KeyboardFocus(parent), m_slide(new QVariantAni
         m_slide->setEndValue(on ? 1.0 : 0.0);
         m_slide->start();
     });
+}
+
+void Switch::nextCheckState() {
+    // QAbstractButton comes here only from a click: the mouse, Space, or an assistive technology's
+    // press. Everything else (setChecked, toggle) is the program setting a value.
+    m_flipping = true;
+    KeyboardFocus::nextCheckState();
+    m_flipping = false;
 }
 
 void Switch::paintEvent(QPaintEvent*) {

@@ -8,9 +8,10 @@ class QVariantAnimation;
 
 namespace vantorel {
 
-// An on/off switch: a capsule track, violet when on, with a round knob that slides across.
-// It is a checkable button, so Space toggles it and assistive technology reads its state; give it
-// an accessible name, since it shows no text.
+// An on/off switch: a capsule track, violet when on, with a round knob. It is a checkable button, so
+// Space toggles it and assistive technology reads its state; give it an accessible name, since it
+// shows no text. The knob slides only when a person flips the switch (a click, Space); a value set
+// from code, such as a view showing its model, is drawn at once.
 class Switch final : public KeyboardFocus<QAbstractButton> {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Switch)
@@ -23,10 +24,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void nextCheckState() override;
 
 private:
     QVariantAnimation* m_slide;
     qreal m_position = 0; // 0 off, 1 on
+    bool m_flipping = false;
 };
 
 } // namespace vantorel

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 namespace vantorel {
 namespace {
@@ -161,11 +162,74 @@ void render(QPainter& painter, const QByteArray& svg, const QRectF& box) {
     renderer.render(&painter, box);
 }
 
+// A stroke thinner than two device pixels that runs between two rows of pixels covers each only by
+// half its width, so a small symbol would show dimmed lines and never its colour. Coverage is scaled
+// up by the inverse of that worst case: at least one pixel across every stroke reaches full
+// opacity, and the edges beside it stay soft. Strokes two pixels wide or more reach it already.
+// A mark hardly longer than it is wide (the dot of an "i", a dash of a dotted circle) covers less
+// than a line of its width, so each separate mark is then raised until its densest pixel is full.
+void sharpen(QImage& coverage, double strokePixels) {
+    const int width = coverage.width();
+    const int height = coverage.height();
+    const double gain = std::max(1.0, 2 / strokePixels);
+    std::vector<int> alpha(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            alpha[std::size_t(y) * width + x] = std::min(255, int(std::lround(qAlpha(row[x]) * gain)));
+        }
+    }
+    // One mark at a time: the pixels that touch, edges and corners.
+    std::vector<bool> seen(alpha.size());
+    std::vector<std::size_t> mark;
+    for (std::size_t start = 0; start < alpha.size(); ++start) {
+        if (seen[start] || alpha[start] == 0) {
+            continue;
+        }
+        mark.assign(1, start);
+        seen[start] = true;
+        int densest = 0;
+        for (std::size_t next = 0; next < mark.size(); ++next) {
+            const int x = int(mark[next] % width);
+            const int y = int(mark[next] / width);
+            densest = std::max(densest, alpha[mark[next]]);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx;
+                    const int ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width || ny >= height) {
+                        continue;
+                    }
+                    const std::size_t neighbour = std::size_t(ny) * width + nx;
+                    if (!seen[neighbour] && alpha[neighbour] > 0) {
+                        seen[neighbour] = true;
+                        mark.push_back(neighbour);
+                    }
+                }
+            }
+        }
+        for (const std::size_t pixel : mark) {
+            alpha[pixel] = std::min(255, alpha[pixel] * 255 / densest);
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(coverage.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            row[x] = qRgba(0, 0, 0, alpha[std::size_t(y) * width + x]);
+        }
+    }
+}
+
+QImage blankImage(int pixelSide) {
+    QImage image(pixelSide, pixelSide, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 // The icon as coverage only (black at varying alpha).
 QImage mask(const Entry& entry, int pixelSide, QFont::Weight weight) {
     const auto all = shapes(entry.file);
-    QImage image(pixelSide, pixelSide, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = blankImage(pixelSide);
     if (all.isEmpty()) {
         return image;
     }
@@ -175,27 +239,39 @@ QImage mask(const Entry& entry, int pixelSide, QFont::Weight weight) {
     rest.removeAll(entry.body);
     const double width = strokeWidth(weight);
     const QRectF box(0, 0, pixelSide, pixelSide);
+    const auto strokes = [&](const QList<int>& indices) {
+        QImage layer = blankImage(pixelSide);
+        QPainter painter(&layer);
+        painter.setRenderHint(QPainter::Antialiasing);
+        render(painter, document(all, indices, Paint::stroke, width), box);
+        painter.end();
+        sharpen(layer, width * pixelSide / 24);
+        return layer;
+    };
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     switch (entry.look) {
     case Look::outline:
-        render(painter, document(all, everything, Paint::stroke, width), box);
+        painter.drawImage(0, 0, strokes(everything));
         break;
     case Look::filled:
+        // The outlines go over the fill again, so that a shape too small to have an inside (a dot)
+        // is as full at its middle as a stroke.
         render(painter, document(all, everything, Paint::fill, width), box);
+        painter.drawImage(0, 0, strokes(everything));
         break;
     case Look::filledCutout:
         render(painter, document(all, {entry.body}, Paint::fill, width), box);
         painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        render(painter, document(all, rest, Paint::stroke, width), box);
+        painter.drawImage(0, 0, strokes(rest));
         break;
     case Look::leftHalfFilled:
         painter.save();
         painter.setClipRect(QRectF(0, 0, pixelSide / 2.0, pixelSide));
         render(painter, document(all, {entry.body}, Paint::fill, width), box);
         painter.restore();
-        render(painter, document(all, everything, Paint::stroke, width), box);
+        painter.drawImage(0, 0, strokes(everything));
         break;
     }
     return image;

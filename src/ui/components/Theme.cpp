@@ -6,28 +6,171 @@
 #include "ui/components/Symbols.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QToolTip>
+#include <algorithm>
 
 namespace vantorel {
 namespace {
 
-// Fusion with the app's own plain push buttons ("Select", "Cancel", the alerts' buttons).
+// The scroll bar: no arrow buttons and no track, only a handle that is thin at rest and wider while
+// the pointer is over the bar or the handle is dragged, so that it is easy to hit but not in the way.
+constexpr int scrollBarExtent = 12;
+constexpr int scrollHandleMinimumLength = 32;
+constexpr qreal scrollHandleThickness = 6;
+constexpr qreal activeScrollHandleThickness = 10;
+constexpr qreal scrollHandleEndInset = 2;
+
+// Where the parts of a scroll bar lie: the handle in proportion to the page shown, the page areas
+// before and after it, and nothing for the arrow buttons it does not have.
+QRect scrollBarPart(const QStyleOptionSlider& bar, QStyle::SubControl part) {
+    const QRect whole = bar.rect;
+    const bool horizontal = bar.orientation == Qt::Horizontal;
+    const int length = horizontal ? whole.width() : whole.height();
+    const qint64 range = qint64(bar.maximum) - bar.minimum;
+    int handle = length;
+    if (range > 0) {
+        handle = int(std::clamp<qint64>(qint64(length) * bar.pageStep / (range + bar.pageStep),
+                                        std::min(scrollHandleMinimumLength, length), length));
+    }
+    const int start =
+        QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition, length - handle, bar.upsideDown);
+    const auto span = [&](int from, int size) {
+        return horizontal ? QRect(whole.x() + from, whole.y(), size, whole.height())
+                          : QRect(whole.x(), whole.y() + from, whole.width(), size);
+    };
+    QRect result;
+    switch (part) {
+    case QStyle::SC_ScrollBarGroove:
+        result = whole;
+        break;
+    case QStyle::SC_ScrollBarSlider:
+        result = span(start, handle);
+        break;
+    case QStyle::SC_ScrollBarSubPage:
+        result = span(0, start);
+        break;
+    case QStyle::SC_ScrollBarAddPage:
+        result = span(start + handle, length - start - handle);
+        break;
+    default:
+        return {};
+    }
+    return QStyle::visualRect(bar.direction, whole, result);
+}
+
+void paintScrollBar(const QStyleOptionSlider& bar, QPainter& painter) {
+    if (bar.maximum == bar.minimum) {
+        return; // nothing to scroll, nothing to show
+    }
+    const bool dragged = (bar.activeSubControls & QStyle::SC_ScrollBarSlider) && (bar.state & QStyle::State_Sunken);
+    const bool hovered = (bar.state & QStyle::State_MouseOver) && (bar.state & QStyle::State_Enabled);
+    const qreal thickness = dragged || hovered ? activeScrollHandleThickness : scrollHandleThickness;
+    QRectF handle = scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
+    if (bar.orientation == Qt::Horizontal) {
+        handle.adjust(scrollHandleEndInset, 0, -scrollHandleEndInset, 0);
+        handle.setTop(handle.center().y() - thickness / 2);
+        handle.setHeight(thickness);
+    } else {
+        handle.adjust(0, scrollHandleEndInset, 0, -scrollHandleEndInset);
+        handle.setLeft(handle.center().x() - thickness / 2);
+        handle.setWidth(thickness);
+    }
+    double opacity = dragged ? 0.8 : hovered ? 0.6 : 0.4;
+    if (!(bar.state & QStyle::State_Enabled)) {
+        opacity = 0.2;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::muted.color(opacity));
+    painter.drawRoundedRect(handle, thickness / 2, thickness / 2);
+    painter.restore();
+}
+
+// Fusion with the app's own plain push buttons ("Select", "Cancel", the alerts' buttons) and
+// scroll bars.
 class ThemeStyle final : public QProxyStyle {
 public:
     ThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+        case PM_ScrollBarExtent:
+            return scrollBarExtent;
+        case PM_ScrollBarSliderMin:
+            return scrollHandleMinimumLength;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+            control == CC_ScrollBar && bar != nullptr) {
+            return scrollBarPart(*bar, part);
+        }
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+            control == CC_ScrollBar && bar != nullptr) {
+            paintScrollBar(*bar, *painter);
+            return;
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+    void polish(QWidget* widget) override {
+        QProxyStyle::polish(widget);
+        if (qobject_cast<QScrollBar*>(widget) != nullptr) {
+            widget->installEventFilter(this);
+        }
+    }
+
+    void unpolish(QWidget* widget) override {
+        if (qobject_cast<QScrollBar*>(widget) != nullptr) {
+            widget->removeEventFilter(this);
+        }
+        QProxyStyle::unpolish(widget);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A scroll bar repaints only the part under the pointer as it comes and goes; the handle
+        // widens with the pointer anywhere over the bar, so the whole bar is repainted.
+        if (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave) {
+            if (auto* bar = qobject_cast<QScrollBar*>(watched)) {
+                bar->update();
+            }
+        }
+        return QProxyStyle::eventFilter(watched, event);
+    }
+
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget) const override {
-        if (type != CT_PushButton) {
-            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (type == CT_PushButton) {
+            return {contents.width() + 2 * plainButtonHorizontalPadding,
+                    std::max(contents.height() + 2 * plainButtonVerticalPadding, plainButtonMinimumHeight)};
         }
-        return {contents.width() + 2 * plainButtonHorizontalPadding,
-                std::max(contents.height() + 2 * plainButtonVerticalPadding, plainButtonMinimumHeight)};
+        // A field without a frame sits on a panel whose insets give it room, so it is one line tall.
+        // QLineEdit asks for a spare pixel above and below the line and Fusion adds room for a
+        // frame; both would only make the panel taller than its insets say.
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+            type == CT_LineEdit && frame != nullptr && frame->lineWidth == 0) {
+            const auto* field = qobject_cast<const QLineEdit*>(widget);
+            const QMargins margins = field != nullptr ? field->textMargins() + field->contentsMargins() : QMargins();
+            return {contents.width(), option->fontMetrics.height() + margins.top() + margins.bottom()};
+        }
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

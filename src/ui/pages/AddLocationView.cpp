@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 namespace vantorel {
@@ -102,6 +103,10 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
         column->addWidget(m_authorityNotice);
     }
     column->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), this));
+    // One row, one height: the plain button takes the height of the accent one beside it.
+    const int buttonHeight = std::max(m_cancel->sizeHint().height(), m_save->sizeHint().height());
+    m_cancel->setFixedHeight(buttonHeight);
+    m_save->setFixedHeight(buttonHeight);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cancel, 0, Qt::AlignVCenter);
     buttons->addStretch(1);
