@@ -3,11 +3,7 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-namespace {
-
-class AppModelStartupTest : public ModelFixture {};
-
-} // namespace
+using AppModelStartupTest = ModelFixture;
 
 TEST_F(AppModelStartupTest, StartsFromTheStoredLibraryAndWritesNothing) {
     AppModel& fresh = startModel();
@@ -17,10 +13,7 @@ TEST_F(AppModelStartupTest, StartsFromTheStoredLibraryAndWritesNothing) {
     EXPECT_FALSE(fresh.message());
     EXPECT_FALSE(std::filesystem::exists(document().parent_path()));
 
-    ProfileLibrary stored;
-    stored.profiles = {sampleProfile("London"), sampleProfile("Paris")};
-    stored.selectedID = stored.profiles[1].id;
-    stored.settings.allowLocalNetwork = true;
+    const ProfileLibrary stored = libraryOf(2);
     writeDocument(stored);
     EXPECT_EQ(startModel().library(), stored);
 }

@@ -3,13 +3,8 @@
 using namespace vantorel;
 using namespace vantorel::testing;
 
-namespace {
-
 using Names = std::vector<std::string>;
-
-class VisibleProfilesTest : public ModelFixture {};
-
-} // namespace
+using VisibleProfilesTest = ModelFixture;
 
 // What the model adds to the core's search and name ordering: which texts are searched, the
 // favourites filter, and favourites ahead of the rest.

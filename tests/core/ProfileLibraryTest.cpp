@@ -6,22 +6,11 @@
 #include <gtest/gtest.h>
 
 using namespace vantorel;
-using vantorel::testing::sampleProfile;
-
-namespace {
-
-ProfileLibrary libraryOf(std::size_t count) {
-    ProfileLibrary library;
-    for (std::size_t i = 0; i < count; ++i) {
-        library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
-    }
-    return library;
-}
-
-} // namespace
+using vantorel::testing::libraryOf;
 
 TEST(ProfileLibrary, Selection) {
     ProfileLibrary library = libraryOf(3);
+    library.selectedID.reset();
     EXPECT_EQ(library.selected(), std::nullopt); // nothing selected, even with locations
     library.selectedID = library.profiles[1].id;
     EXPECT_EQ(library.selected(), library.profiles[1]);

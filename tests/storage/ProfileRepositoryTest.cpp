@@ -6,7 +6,6 @@
 #include "support/TempDir.h"
 #include "support/TestProfiles.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -40,17 +39,6 @@ protected:
 
     fs::path folder() const { return m_temp.path() / "data" / "Vantorel"; }
     fs::path document() const { return folder() / "locations-v1.json"; }
-
-    // `count` locations, the first selected, and a preference that is not the default.
-    static ProfileLibrary libraryOf(int count) {
-        ProfileLibrary library;
-        for (int i = 0; i < count; ++i) {
-            library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
-        }
-        library.selectedID = library.profiles.front().id;
-        library.settings.disconnectOnSleep = true;
-        return library;
-    }
 
     // Saves `library` as the current document and returns it.
     ProfileLibrary stored(ProfileLibrary library) {
@@ -261,9 +249,7 @@ TEST_F(ProfileRepositoryTest, KilledSavesLeaveOneWholeDocument) {
 
     std::mt19937 random(20261206);
     std::uniform_int_distribution<int> delayMicroseconds(0, 20'000);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100) * wanted;
-    int kills = 0;
-    for (; kills < wanted && std::chrono::steady_clock::now() < deadline; ++kills) {
+    for (int kills = 0; kills < wanted; ++kills) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -289,5 +275,4 @@ TEST_F(ProfileRepositoryTest, KilledSavesLeaveOneWholeDocument) {
             }
         }
     }
-    EXPECT_EQ(kills, wanted) << "the time bound cut the run short";
 }
