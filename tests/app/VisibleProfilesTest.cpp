@@ -45,4 +45,14 @@ TEST_F(VisibleProfilesTest, FavouritesFirstThenByNameAmongThoseFilteredAndFound)
         model.setFavoritesOnly(row.favoritesOnly);
         EXPECT_EQ(names(model.visibleProfiles()), row.expected);
     }
+
+    // Equal names keep their stored order also past the sixteen locations below which a plain
+    // sort happens to keep it too.
+    library.profiles.clear();
+    for (int i = 0; i < 40; ++i) {
+        library.profiles.push_back(sampleProfile(i % 2 == 0 ? "Paris" : "paris"));
+    }
+    writeDocument(library);
+    EXPECT_TRUE(
+        std::ranges::equal(startModel().visibleProfiles(), library.profiles, {}, &VPNProfile::id, &VPNProfile::id));
 }
