@@ -2,37 +2,15 @@
 
 #include "support/TestProfiles.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace vantorel;
-using vantorel::testing::sampleProfile;
-
-namespace {
-
-ProfileLibrary libraryOf(std::size_t count) {
-    ProfileLibrary library;
-    for (std::size_t i = 0; i < count; ++i) {
-        library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
-    }
-    return library;
-}
-
-std::optional<VPNFailure> failureOf(const ProfileLibrary& library) {
-    const auto result = library.validated();
-    if (result) {
-        EXPECT_EQ(*result, library); // a successful check returns its input
-        return std::nullopt;
-    }
-    return result.error();
-}
-
-const auto storage = VPNFailure::storageUnavailable();
-
-} // namespace
+using vantorel::testing::libraryOf;
 
 TEST(ProfileLibrary, Selection) {
-    EXPECT_EQ(failureOf(ProfileLibrary{}), std::nullopt);
     ProfileLibrary library = libraryOf(3);
+    library.selectedID.reset();
     EXPECT_EQ(library.selected(), std::nullopt); // nothing selected, even with locations
     library.selectedID = library.profiles[1].id;
     EXPECT_EQ(library.selected(), library.profiles[1]);
@@ -40,56 +18,45 @@ TEST(ProfileLibrary, Selection) {
     EXPECT_EQ(library.selected(), std::nullopt);
 }
 
-TEST(ProfileLibrary, LibraryLevelRules) {
-    EXPECT_EQ(failureOf(libraryOf(200)), std::nullopt);
-
-    // 201 profiles fail before any profile is looked at, even an invalid one.
-    ProfileLibrary tooMany = libraryOf(201);
-    tooMany.profiles[0].name = "";
-    EXPECT_EQ(failureOf(tooMany), storage);
-
-    ProfileLibrary version = libraryOf(1);
-    version.schemaVersion = 2;
-    EXPECT_EQ(failureOf(version), storage);
-    version.schemaVersion = 0;
-    EXPECT_EQ(failureOf(version), storage);
-
-    ProfileLibrary sameId = libraryOf(2);
-    sameId.profiles[1].id = sameId.profiles[0].id;
-    EXPECT_EQ(failureOf(sameId), storage);
-
-    ProfileLibrary sameCredential = libraryOf(2);
-    sameCredential.profiles[1].credentialID = sameCredential.profiles[0].credentialID;
-    EXPECT_EQ(failureOf(sameCredential), storage);
-
-    // An id and a credentialID are separate namespaces.
-    ProfileLibrary crossed = libraryOf(2);
-    crossed.profiles[0].credentialID = crossed.profiles[0].id;
-    EXPECT_EQ(failureOf(crossed), std::nullopt);
-
-    ProfileLibrary dangling = libraryOf(2);
-    dangling.selectedID = Uuid::random();
-    EXPECT_EQ(failureOf(dangling), storage);
-    EXPECT_TRUE(dangling.selectedID); // not cleared
-}
-
-TEST(ProfileLibrary, ProfileRules) {
-    // The first invalid profile decides the message.
-    ProfileLibrary library = libraryOf(3);
-    library.profiles[1].name = "";
-    library.profiles[2].server = "nodot";
-    EXPECT_EQ(failureOf(library), VPNFailure::invalid(std::string(messages::nameAndCountry)));
-
-    // A stored profile that normalisation would change is damage, not an invalid field.
-    ProfileLibrary upper = libraryOf(1);
-    upper.profiles[0].server = "UK.provider.example";
-    EXPECT_EQ(failureOf(upper), storage);
-    ProfileLibrary spaced = libraryOf(1);
-    spaced.profiles[0].name = "London ";
-    EXPECT_EQ(failureOf(spaced), storage);
-
-    // Decomposed text is canonically equal to its normalised copy, so it is not damage.
-    ProfileLibrary decomposed = libraryOf(1);
-    decomposed.profiles[0].name = "Cafe\xCC\x81";
-    EXPECT_EQ(failureOf(decomposed), std::nullopt);
+TEST(ProfileLibrary, Rules) {
+    const std::optional<VPNFailure> valid;
+    const auto damaged = VPNFailure::storageUnavailable();
+    struct Row {
+        const char* what;
+        std::size_t count;
+        std::function<void(ProfileLibrary&)> change;
+        std::optional<VPNFailure> expected;
+    };
+    const Row rows[] = {
+        {"empty", 0, [](ProfileLibrary&) {}, valid},
+        {"200 locations", 200, [](ProfileLibrary&) {}, valid},
+        {"201 locations fail before any location is looked at", 201, [](ProfileLibrary& l) { l.profiles[0].name = ""; },
+         damaged},
+        {"schema version 2", 1, [](ProfileLibrary& l) { l.schemaVersion = 2; }, damaged},
+        {"schema version 0", 1, [](ProfileLibrary& l) { l.schemaVersion = 0; }, damaged},
+        {"same id twice", 2, [](ProfileLibrary& l) { l.profiles[1].id = l.profiles[0].id; }, damaged},
+        {"same credential twice", 2, [](ProfileLibrary& l) { l.profiles[1].credentialID = l.profiles[0].credentialID; },
+         damaged},
+        {"ids and credentials are separate namespaces", 2,
+         [](ProfileLibrary& l) { l.profiles[0].credentialID = l.profiles[0].id; }, valid},
+        {"selection names nothing", 2, [](ProfileLibrary& l) { l.selectedID = Uuid::random(); }, damaged},
+        {"the first invalid location decides the message", 3,
+         [](ProfileLibrary& l) {
+             l.profiles[1].name = "";
+             l.profiles[2].server = "nodot";
+         },
+         VPNFailure::invalid(std::string(messages::nameAndCountry))},
+        // A stored location that normalisation would change is damage, not an invalid field.
+        {"host not lower-case", 1, [](ProfileLibrary& l) { l.profiles[0].server = "UK.provider.example"; }, damaged},
+        {"name not trimmed", 1, [](ProfileLibrary& l) { l.profiles[0].name = "London "; }, damaged},
+        {"decomposed text", 1, [](ProfileLibrary& l) { l.profiles[0].name = "Cafe\xCC\x81"; }, valid},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProfileLibrary library = libraryOf(row.count);
+        row.change(library);
+        const auto result = library.validated();
+        EXPECT_EQ(result ? std::nullopt : std::optional(result.error()), row.expected);
+        EXPECT_EQ(result.value_or(library), library); // a successful check returns its input
+    }
 }

@@ -6,9 +6,9 @@
 #include "support/TempDir.h"
 #include "support/TestProfiles.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
@@ -24,14 +24,13 @@ namespace {
 const VPNFailure storageFailure = VPNFailure::storageUnavailable();
 const VPNFailure passwordFailure = VPNFailure::invalid(std::string(messages::password));
 
-// A repository on a real document in a temporary folder, whose writer counts its calls and can be
-// told to fail with a failure of its own.
+// A repository on a real document in a temporary folder, whose writer can be told to fail with a
+// failure of its own.
 class ProfileRepositoryTest : public ::testing::Test {
 protected:
     ProfileRepositoryTest()
         : m_repository(document(), m_vault,
                        [this](std::string_view bytes, const fs::path& to) -> std::expected<void, VPNFailure> {
-                           ++m_writes;
                            if (m_failWrites) {
                                return std::unexpected(VPNFailure::invalid("disk full"));
                            }
@@ -40,17 +39,6 @@ protected:
 
     fs::path folder() const { return m_temp.path() / "data" / "Vantorel"; }
     fs::path document() const { return folder() / "locations-v1.json"; }
-
-    // `count` locations, the first selected, and a preference that is not the default.
-    static ProfileLibrary libraryOf(int count) {
-        ProfileLibrary library;
-        for (int i = 0; i < count; ++i) {
-            library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
-        }
-        library.selectedID = library.profiles.front().id;
-        library.settings.disconnectOnSleep = true;
-        return library;
-    }
 
     // Saves `library` as the current document and returns it.
     ProfileLibrary stored(ProfileLibrary library) {
@@ -61,91 +49,60 @@ protected:
     TempDir m_temp;
     FakeVault m_vault;
     bool m_failWrites = false;
-    int m_writes = 0;
     ProfileRepository m_repository;
 };
 
 } // namespace
 
-TEST_F(ProfileRepositoryTest, FreshAccountLoadsEmptyAndSavesCreatePrivateFiles) {
+// Modes and leftovers of a save are the atomic writer's concern.
+TEST_F(ProfileRepositoryTest, NoDocumentLoadsEmptyAndOnlyCheckedLibrariesAreSaved) {
     ProfileRepository repository(document(), m_vault); // the default writer
-    EXPECT_EQ(repository.fileURL(), document());
     EXPECT_EQ(repository.load(), ProfileLibrary{});
     EXPECT_FALSE(fs::exists(m_temp.path() / "data")); // a load creates nothing
-
     const ProfileLibrary two = libraryOf(2);
     ASSERT_TRUE(repository.save(ProfileLibrary{}));
-    ASSERT_TRUE(repository.save(two)); // replaces the first in place
-    EXPECT_EQ(modeOf(m_temp.path() / "data"), 0700u);
-    EXPECT_EQ(modeOf(folder()), 0700u);
-    EXPECT_EQ(modeOf(document()), 0600u);
+    ASSERT_TRUE(repository.save(two)); // replaces the first
     EXPECT_EQ(repository.load(), two);
-    EXPECT_EQ(readFile(document()), LibraryDocument::encode(two));
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder())) {
-        names.push_back(entry.path().filename());
-    }
-    EXPECT_EQ(names, std::vector<std::string>{"locations-v1.json"});
+
+    // The storage failure, not the location's own message: this is not the user's typing.
+    ProfileLibrary refused = two;
+    refused.profiles[0].server = "not a host";
+    const std::string before = readFile(document());
+    EXPECT_EQ(repository.save(refused), std::unexpected(storageFailure));
+    EXPECT_EQ(readFile(document()), before);
 }
 
-TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainDocument) {
-    fs::create_directories(folder());
-    const fs::path elsewhere = m_temp.path() / "elsewhere.json";
-    writeFile(elsewhere, LibraryDocument::encode(libraryOf(2)));
-    const auto expectRefused = [&](const char* what) {
-        SCOPED_TRACE(what);
-        EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
-        fs::remove_all(document());
-    };
-
-    fs::create_symlink(elsewhere, document());
-    expectRefused("symbolic link to a valid document");
-    fs::create_symlink(m_temp.path() / "missing.json", document());
-    expectRefused("dangling symbolic link");
-    fs::create_directory(document());
-    expectRefused("folder");
-    ::mkfifo(document().c_str(), 0600);
-    expectRefused("fifo");
-    writeFile(document(), "not json");
-    expectRefused("not JSON");
-
-    // A file where the folder should be is not "no document".
-    ProfileRepository underFile(elsewhere / "locations-v1.json", m_vault);
-    EXPECT_EQ(underFile.load(), std::unexpected(storageFailure));
-}
-
-TEST_F(ProfileRepositoryTest, SizeLimitIsExact) {
+TEST_F(ProfileRepositoryTest, LoadRefusesWhatIsNotAPlainCheckedDocument) {
     fs::create_directories(folder());
     const ProfileLibrary library = libraryOf(2);
     const std::string encoded = LibraryDocument::encode(library);
-    // Whitespace carries no meaning, so pad a valid document to the exact sizes.
+    const fs::path elsewhere = m_temp.path() / "elsewhere.json";
+    writeFile(elsewhere, encoded);
+    // Whitespace carries no meaning, so a valid document is padded to the exact size limit.
     const std::string atLimit = encoded + std::string(ProfileRepository::maxDocumentSize - encoded.size(), ' ');
+    ProfileLibrary invalid = library;
+    invalid.profiles[0].server = "not a host";
+
+    // What is planted at the document's path.
+    const std::pair<std::function<void()>, const char*> rows[] = {
+        {[&] { fs::create_symlink(elsewhere, document()); }, "symbolic link to a valid document"},
+        {[&] { fs::create_symlink(m_temp.path() / "missing.json", document()); }, "dangling symbolic link"},
+        {[&] { fs::create_directory(document()); }, "folder"},
+        {[&] { ::mkfifo(document().c_str(), 0600); }, "fifo"},
+        {[&] { writeFile(document(), "not json"); }, "not JSON"},
+        {[&] { writeFile(document(), atLimit + " "); }, "one byte over the size limit"},
+        {[&] { writeFile(document(), LibraryDocument::encode(invalid)); }, "a library that fails its check"},
+    };
+    for (const auto& [plant, what] : rows) {
+        SCOPED_TRACE(what);
+        plant();
+        EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
+        fs::remove_all(document());
+    }
     writeFile(document(), atLimit);
     EXPECT_EQ(m_repository.load(), library);
-    writeFile(document(), atLimit + " ");
-    EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
-}
-
-// A library that fails its check is neither written nor read, and reports the storage failure
-// rather than the location's own message.
-TEST_F(ProfileRepositoryTest, RefusedLibraryIsNeitherSavedNorLoaded) {
-    const ProfileLibrary library = stored(libraryOf(2));
-    const std::string before = readFile(document());
-
-    ProfileLibrary invalidLocation = library;
-    invalidLocation.profiles[0].server = "not a host";
-    ProfileLibrary dangling = library;
-    dangling.selectedID = Uuid::random();
-    for (const auto& refused : {invalidLocation, dangling}) {
-        EXPECT_EQ(m_repository.save(refused), std::unexpected(storageFailure));
-        EXPECT_EQ(readFile(document()), before);
-
-        const std::string bytes = LibraryDocument::encode(refused);
-        writeFile(document(), bytes);
-        EXPECT_EQ(m_repository.load(), std::unexpected(storageFailure));
-        EXPECT_EQ(readFile(document()), bytes); // a load never modifies the file
-        writeFile(document(), before);
-    }
+    // A file where the folder should be is not "no document".
+    EXPECT_EQ(ProfileRepository(elsewhere / "locations-v1.json", m_vault).load(), std::unexpected(storageFailure));
 }
 
 TEST_F(ProfileRepositoryTest, AddStoresPasswordThenDocument) {
@@ -154,12 +111,10 @@ TEST_F(ProfileRepositoryTest, AddStoresPasswordThenDocument) {
     typed.server = "  UK.Provider.Example ";
     const auto added = m_repository.add(typed, "p\xC3\xA9ss", empty);
     ASSERT_TRUE(added);
-    ASSERT_EQ(added->profiles.size(), 1u);
-    EXPECT_EQ(added->profiles[0].server, "uk.provider.example"); // the validated copy is stored
+    EXPECT_EQ(added->profiles, std::vector{*typed.validated()}); // the normalised copy is stored
     EXPECT_EQ(added->selectedID, typed.id);                      // nothing was selected
     EXPECT_EQ(m_repository.load(), *added);
     EXPECT_EQ(m_vault.items.at(typed.credentialID), "p\xC3\xA9ss"); // under credentialID, not id
-    EXPECT_EQ(m_vault.calls, std::vector<std::string>{"insert " + typed.credentialID.string()});
 
     // Later adds are appended at the end and keep the existing selection. A password is one byte
     // at the least and 1,024 at the most.
@@ -176,8 +131,6 @@ TEST_F(ProfileRepositoryTest, FailedAddsChangeNothing) {
     const ProfileLibrary current = stored(libraryOf(1));
     const std::string before = readFile(document());
 
-    VPNProfile invalid = sampleProfile();
-    invalid.name = "";
     VPNProfile duplicateId = sampleProfile();
     duplicateId.id = current.profiles[0].id;
     std::string euros; // 342 characters in 1,026 bytes
@@ -191,25 +144,23 @@ TEST_F(ProfileRepositoryTest, FailedAddsChangeNothing) {
         const char* what;
         VPNProfile profile;
         std::string password;
-        ProfileLibrary library;
         Fault fault;
         VPNFailure expected;
         std::vector<std::string> vaultCalls; // "insert" / "remove" for the new credential
     };
     const VPNProfile good = sampleProfile("Paris");
     const Row rows[] = {
-        {"invalid location and bad password", invalid, "", current, none, nameFailure, {}},
-        {"empty password", good, "", current, none, passwordFailure, {}},
-        {"1,025-byte password", good, std::string(1025, 'a'), current, none, passwordFailure, {}},
-        {"342 three-byte characters", good, euros, current, none, passwordFailure, {}},
-        {"NUL in the middle", good, std::string("ab\0cd", 5), current, none, passwordFailure, {}},
-        {"NUL at the end", good, std::string("abcd\0", 5), current, none, passwordFailure, {}},
-        {"ill-formed UTF-8", good, "ab\xFF", current, none, passwordFailure, {}},
-        {"duplicate id", duplicateId, "pw", current, none, storageFailure, {}},
-        {"201st location", good, "pw", libraryOf(200), none, storageFailure, {}},
-        {"vault insert fails", good, "pw", current, insertFails, VPNFailure::credentialsUnavailable(), {"insert"}},
-        {"save fails", good, "pw", current, saveFails, storageFailure, {"insert", "remove"}},
-        {"save and undo fail", good, "pw", current, saveAndUndoFail, storageFailure, {"insert", "remove"}},
+        {"invalid location and bad password", sampleProfile(""), "", none, nameFailure, {}},
+        {"empty password", good, "", none, passwordFailure, {}},
+        {"1,025-byte password", good, std::string(1025, 'a'), none, passwordFailure, {}},
+        {"342 three-byte characters", good, euros, none, passwordFailure, {}},
+        {"NUL in the middle", good, std::string("ab\0cd", 5), none, passwordFailure, {}},
+        {"NUL at the end", good, std::string("abcd\0", 5), none, passwordFailure, {}},
+        {"ill-formed UTF-8", good, "ab\xFF", none, passwordFailure, {}},
+        {"duplicate id", duplicateId, "pw", none, storageFailure, {}},
+        {"vault insert fails", good, "pw", insertFails, VPNFailure::credentialsUnavailable(), {"insert"}},
+        {"save fails", good, "pw", saveFails, storageFailure, {"insert", "remove"}},
+        {"save and undo fail", good, "pw", saveAndUndoFail, storageFailure, {"insert", "remove"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -217,12 +168,9 @@ TEST_F(ProfileRepositoryTest, FailedAddsChangeNothing) {
         m_vault.failInsert = row.fault == insertFails;
         m_vault.failRemove = row.fault == saveAndUndoFail;
         m_failWrites = row.fault == saveFails || row.fault == saveAndUndoFail;
-        const ProfileLibrary given = row.library;
-
-        const auto result = m_repository.add(row.profile, row.password, row.library);
+        const auto result = m_repository.add(row.profile, row.password, current);
         ASSERT_FALSE(result);
         EXPECT_EQ(result.error(), row.expected);
-        EXPECT_EQ(row.library, given);
         EXPECT_EQ(readFile(document()), before);
         std::vector<std::string> expectedCalls;
         for (const auto& call : row.vaultCalls) {
@@ -249,14 +197,13 @@ TEST_F(ProfileRepositoryTest, RemoveMovesSelectionToTheFirstRemaining) {
         {"unselected entry: selection and order kept", 3, 1, 0, {1, 2}, 1},
         {"the only entry: nothing selected", 1, 0, 0, {}, std::nullopt},
         {"nothing selected stays so", 2, std::nullopt, 1, {0}, std::nullopt},
-        {"unknown id: rewritten unchanged", 2, 0, -1, {0, 1}, 0},
+        {"unknown id: nothing changes", 2, 0, -1, {0, 1}, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ProfileLibrary library = libraryOf(row.count);
         library.selectedID = row.selected ? std::optional(library.profiles[*row.selected].id) : std::optional<Uuid>();
         library = stored(library);
-        const int writesBefore = m_writes;
         const auto removed =
             m_repository.remove(row.removed < 0 ? sampleProfile("Elsewhere") : library.profiles[row.removed], library);
         ASSERT_TRUE(removed);
@@ -267,7 +214,6 @@ TEST_F(ProfileRepositoryTest, RemoveMovesSelectionToTheFirstRemaining) {
         EXPECT_EQ(removed->profiles, left);
         EXPECT_EQ(removed->selectedID,
                   row.selectedAfter ? std::optional(library.profiles[*row.selectedAfter].id) : std::nullopt);
-        EXPECT_EQ(m_writes, writesBefore + 1);
         EXPECT_EQ(m_repository.load(), *removed);
     }
     EXPECT_TRUE(m_vault.calls.empty()); // the vault is not touched by a removal
@@ -285,9 +231,7 @@ TEST_F(ProfileRepositoryTest, RemoveComparesIdsOnlyAndAFailedSaveChangesNothing)
     EXPECT_EQ(removed->profiles, std::vector{library.profiles[1]});
 
     m_failWrites = true;
-    const std::string before = readFile(document());
     EXPECT_EQ(m_repository.remove(library.profiles[1], *removed), std::unexpected(storageFailure));
-    EXPECT_EQ(readFile(document()), before);
 }
 
 // A process killed at any moment of a save leaves either the old or the new document, never a
@@ -305,9 +249,7 @@ TEST_F(ProfileRepositoryTest, KilledSavesLeaveOneWholeDocument) {
 
     std::mt19937 random(20261206);
     std::uniform_int_distribution<int> delayMicroseconds(0, 20'000);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100) * wanted;
-    int kills = 0;
-    for (; kills < wanted && std::chrono::steady_clock::now() < deadline; ++kills) {
+    for (int kills = 0; kills < wanted; ++kills) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -333,5 +275,4 @@ TEST_F(ProfileRepositoryTest, KilledSavesLeaveOneWholeDocument) {
             }
         }
     }
-    EXPECT_EQ(kills, wanted) << "the time bound cut the run short";
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/ProfileLibrary.h"
 #include "core/VPNProfile.h"
 
 #include <ostream>
+#include <string>
 
 namespace vantorel {
 
@@ -23,6 +25,20 @@ namespace vantorel::testing {
 inline VPNProfile sampleProfile(std::string name = "London") {
     return VPNProfile{Uuid::random(),        std::move(name), "United Kingdom", "uk.provider.example",
                       "uk.provider.example", "customer-0042", Uuid::random(),   false};
+}
+
+// `count` valid locations named "Location 0", "Location 1", ..., the first selected, and a
+// preference that is not the default, so that a test sees settings and selection travel too.
+inline ProfileLibrary libraryOf(std::size_t count) {
+    ProfileLibrary library;
+    for (std::size_t i = 0; i < count; ++i) {
+        library.profiles.push_back(sampleProfile("Location " + std::to_string(i)));
+    }
+    if (count > 0) {
+        library.selectedID = library.profiles.front().id;
+    }
+    library.settings.disconnectOnSleep = true;
+    return library;
 }
 
 } // namespace vantorel::testing
