@@ -10,6 +10,7 @@
 #include "support/TestProfiles.h"
 
 #include <QCoreApplication>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vantorel {
@@ -26,6 +27,9 @@ protected:
         writeFile(document(), LibraryDocument::encode(library));
     }
 
+    // What the document on disk holds now.
+    ProfileLibrary stored() const { return LibraryDocument::decode(readFile(document())).value(); }
+
     // Builds the model and lets its first refresh run.
     AppModel& startModel() {
         auto vault = std::make_unique<FakeVault>();
@@ -41,6 +45,20 @@ protected:
             VANTOREL_IMPORT_HELPER);
         QCoreApplication::processEvents();
         return *m_model;
+    }
+
+    // Runs `look` from inside `operation`, at the first change the model announces while busy:
+    // `busy` holds only inside one of its operations.
+    void whileBusy(const std::function<void()>& operation, const std::function<void()>& look) {
+        bool looked = false;
+        const auto hook = QObject::connect(m_model.get(), &AppModel::willChange, [&] {
+            if (m_model->busy() && !std::exchange(looked, true)) {
+                look();
+            }
+        });
+        operation();
+        QObject::disconnect(hook);
+        EXPECT_TRUE(looked) << "the operation never made the model busy";
     }
 
     static std::vector<std::string> names(const std::vector<VPNProfile>& profiles) {

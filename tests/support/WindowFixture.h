@@ -19,6 +19,8 @@ protected:
         return *m_window;
     }
     ContentView& content() const { return *m_window->contentView(); }
+    // The widget named `name` anywhere in the window, its sheet and dialogs included.
+    template <typename T = QWidget> T& part(const char* name) const { return *m_window->findChild<T*>(name); }
     // Lets the views catch up with the model: they redraw on the next turn of the event loop, and
     // a page built by that redraw is laid out on the turn after.
     static void settle() {
