@@ -2,141 +2,162 @@
 #include "platform/SingleInstance.h"
 #include "support/WindowFixture.h"
 #include "ui/ModelWatcher.h"
-#include "ui/components/Palette.h"
+#include "ui/components/InputField.h"
 #include "ui/components/TextLabel.h"
+#include "ui/pages/AddLocationSheet.h"
+#include "ui/pages/AddLocationView.h"
+#include "ui/pages/LocationRow.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/SidebarRow.h"
-#include "ui/shell/StatusDot.h"
 #include "ui/shell/TrayMenu.h"
 #include "ui/shell/VantorelApp.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 using namespace vantorel;
 using namespace vantorel::testing;
 
-namespace {
-
-class ShellTest : public WindowFixture {
-protected:
-    QString topBarText(const char* name) const { return content().findChild<TextLabel*>(name)->text(); }
-};
-
-} // namespace
-
-TEST_F(ShellTest, FirstDisplayAndSizes) {
-    MainWindow& window = startWindow();
-    EXPECT_EQ(window.windowTitle(), "Vantorel");
-    EXPECT_EQ(window.size(), QSize(1140, 780));
-    for (const AppPage page : allPages) {
-        EXPECT_EQ(content().sidebar()->row(page)->isCurrent(), page == AppPage::connection);
-    }
-    EXPECT_EQ(topBarText("pageTitle"), "Connection");
-    EXPECT_EQ(topBarText("phaseTitle"), "Setup required");
-    EXPECT_EQ(content().findChild<StatusDot*>()->color(), Palette::muted.color());
-    EXPECT_TRUE(content().pageWidget(AppPage::connection)->isVisible());
-    EXPECT_FALSE(content().pageWidget(AppPage::locations)->isVisible());
-
-    // The window stops at its minimum; the sidebar keeps its width at any size.
-    for (const QSize size : {QSize(600, 400), QSize(1600, 1000)}) {
-        window.resize(size);
-        settle();
-        EXPECT_EQ(window.size(), size.expandedTo(QSize(980, 700)));
-        EXPECT_EQ(content().sidebar()->width(), 216);
-    }
-}
+using ShellTest = WindowFixture;
 
 TEST_F(ShellTest, SidebarRowsChooseThePage) {
     startWindow();
-    AppModel& model = *m_model;
-    for (const AppPage page : {AppPage::locations, AppPage::preferences, AppPage::service, AppPage::connection}) {
-        SidebarRow* row = content().sidebar()->row(page);
-        QTest::mouseClick(row, Qt::LeftButton);
-        EXPECT_EQ(model.page(), page);
+    const auto shows = [&](AppPage page) {
         settle();
-        EXPECT_TRUE(row->isCurrent());
-        EXPECT_EQ(topBarText("pageTitle"), row->text());
-        EXPECT_TRUE(content().pageWidget(page)->isVisible());
+        EXPECT_EQ(m_model->page(), page);
+        for (const AppPage other : allPages) {
+            EXPECT_EQ(content().sidebar()->row(other)->isCurrent(), other == page);
+            EXPECT_EQ(content().pageWidget(other)->isVisible(), other == page);
+        }
+        EXPECT_EQ(part<TextLabel>("pageTitle").text(), content().sidebar()->row(page)->text());
+    };
+    shows(AppPage::connection);
+    for (const AppPage page : {AppPage::locations, AppPage::preferences, AppPage::service, AppPage::connection}) {
+        SCOPED_TRACE(rawValue(page));
+        QTest::mouseClick(content().sidebar()->row(page), Qt::LeftButton);
+        shows(page);
     }
-    // The current row again: nothing changes.
-    QTest::mouseClick(content().sidebar()->row(AppPage::connection), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(model.page(), AppPage::connection);
-    EXPECT_EQ(topBarText("pageTitle"), "Connection");
-
     // Keyboard: a row takes focus with Tab and is chosen with Space.
     SidebarRow* locations = content().sidebar()->row(AppPage::locations);
     locations->setFocus(Qt::TabFocusReason);
     QTest::keyClick(locations, Qt::Key_Space);
-    EXPECT_EQ(model.page(), AppPage::locations);
-    EXPECT_EQ(locations->accessibleName(), "Locations");
+    shows(AppPage::locations);
 }
 
-TEST_F(ShellTest, AlertShowsTheMessageAndOkClearsIt) {
+TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
     startWindow();
     QMessageBox* alert = content().alert();
-    EXPECT_FALSE(alert->isVisible());
-    m_model->setMessage(QString("First problem."));
-    settle();
-    ASSERT_TRUE(alert->isVisible());
-    EXPECT_EQ(alert->windowTitle(), "Vantorel");
-    EXPECT_EQ(alert->text(), "First problem.");
-    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
-
-    m_model->setMessage(QString("Second problem."));
-    settle();
-    EXPECT_TRUE(alert->isVisible());
-    EXPECT_EQ(alert->text(), "Second problem.");
-
-    QAbstractButton* ok = alert->button(QMessageBox::Ok);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), "OK");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    for (const QString text : {"First problem.", "Second problem."}) {
+        m_model->setMessage(text);
+        settle();
+        ASSERT_TRUE(alert->isVisible());
+        EXPECT_EQ(alert->text(), text) << "a newer message replaces the text of the open alert";
+    }
+    QTest::mouseClick(alert->button(QMessageBox::Ok), Qt::LeftButton);
     settle();
     EXPECT_FALSE(m_model->message());
     EXPECT_FALSE(alert->isVisible());
-
-    // Closing the window to the tray puts the alert aside, unread; it returns with the window.
     m_model->setMessage(QString("Third."));
     settle();
-    m_window->setHideOnClose(true);
-    m_window->close();
-    settle();
-    EXPECT_FALSE(alert->isVisible());
-    EXPECT_EQ(m_model->message(), "Third.");
-    m_window->show();
-    settle();
-    EXPECT_TRUE(alert->isVisible());
-
     // Escape dismisses it the same way as "OK".
     QTest::keyClick(alert, Qt::Key_Escape);
     settle();
     EXPECT_FALSE(m_model->message());
 }
 
-// While a removal holds `busy` the Add Location command does nothing, even before the menu has
-// caught up. The tunnel's refusals are checked with the Locations page's controls.
-TEST_F(ShellTest, AddLocationCommandIsOffWhileBusy) {
-    MainWindow& window = startWindow();
-    QAction* add = window.addLocationAction();
-    EXPECT_EQ(add->text(), QString::fromUtf8("Add Location\xE2\x80\xA6"));
-    ASSERT_TRUE(add->isEnabled());
-    bool triedWhileBusy = false;
-    QObject::connect(m_model.get(), &AppModel::willChange, m_window.get(), [&] {
-        if (m_model->busy() && !triedWhileBusy) {
-            triedWhileBusy = true;
-            add->trigger();
+// Closing the window to the tray closes the add sheet, and the password typed in it with it; it
+// puts the alert aside, unread, to return with the window.
+TEST_F(ShellTest, ClosingToTheTrayPutsWhatIsOpenAside) {
+    startWindow();
+    m_window->setHideOnClose(true);
+    m_model->setShowingAdd(true);
+    settle();
+    const QPointer<QLineEdit> password = part<InputField>("passwordField").field();
+    password->setText("secret");
+    m_window->close();
+    settle();
+    EXPECT_FALSE(content().sheet()->isVisible());
+    EXPECT_TRUE(password.isNull() || password->text().isEmpty());
+
+    m_window->show();
+    m_model->setMessage(QString("A problem."));
+    settle();
+    m_window->close();
+    settle();
+    EXPECT_FALSE(content().alert()->isVisible());
+    EXPECT_EQ(m_model->message(), "A problem.");
+    m_window->show();
+    settle();
+    EXPECT_TRUE(content().alert()->isVisible());
+}
+
+// Every control that edits the library follows the model's canEdit: one locked phase and back.
+// When canEdit holds is the model's rule, tested with the model.
+TEST_F(ShellTest, EveryEditingControlFollowsCanEdit) {
+    startWindow();
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(QString::fromStdString((m_temp.path() / "provider.sswan").string()))});
+    // A hidden page catches up with the model when it is shown, so each is looked at in turn.
+    const auto editable = [&] {
+        QDragEnterEvent drag(QPoint(10, 10), Qt::CopyAction, &file, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &drag);
+        std::vector<bool> out{drag.isAccepted(), m_window->addLocationAction()->isEnabled(),
+                              m_window->importLocationAction()->isEnabled(), part("saveButton").isEnabled()};
+        m_model->setPage(AppPage::preferences);
+        settle();
+        out.push_back(part("settingsPanel").isEnabled());
+        m_model->setPage(AppPage::locations);
+        settle();
+        out.push_back(part("addButton").isEnabled());
+        for (const LocationRow* row : content().findChildren<LocationRow*>()) {
+            for (const QWidget* control : row->controls()) {
+                // The selected location's own select button is off in every phase.
+                if (control->objectName() != "selectButton" || row->profile().id != m_model->library().selectedID) {
+                    out.push_back(control->isEnabled());
+                }
+            }
         }
-    });
-    m_model->remove(sampleProfile());
-    EXPECT_TRUE(triedWhileBusy);
+        if (part("emptyState").isVisible()) {
+            out.push_back(part("emptyButton").isEnabled());
+        }
+        return out;
+    };
+    m_model->setShowingAdd(true);
+    settle();
+    for (const int locations : {0, 2}) {
+        SCOPED_TRACE(locations);
+        while (m_model->library().profiles.size() < std::size_t(locations)) {
+            ASSERT_TRUE(m_model->add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw"));
+        }
+        const std::size_t count = editable().size();
+        EXPECT_EQ(editable(), std::vector<bool>(count, true));
+        reportTunnelStatus(*m_model, TunnelPhase::connected);
+        settle();
+        EXPECT_EQ(editable(), std::vector<bool>(count, false));
+        EXPECT_TRUE(part("searchField").isEnabled() && part("favoritesToggle").isEnabled()) << "finding stays";
+        reportTunnelStatus(*m_model, TunnelPhase::disconnected);
+        settle();
+        EXPECT_EQ(editable(), std::vector<bool>(count, true));
+    }
+}
+
+// While a removal holds `busy` the Add Location command does nothing, even before the menu has
+// caught up.
+TEST_F(ShellTest, AddLocationCommandIsOffWhileBusy) {
+    startWindow();
+    ASSERT_TRUE(m_window->addLocationAction()->isEnabled());
+    whileBusy([&] { m_model->remove(sampleProfile()); }, [&] { m_window->addLocationAction()->trigger(); });
     EXPECT_FALSE(m_model->showingAdd());
 }
 
+// Which entries the tray offers, and which of them can be used, in each phase.
 TEST_F(ShellTest, TrayMenuFollowsThePhase) {
     ProfileLibrary library;
     library.profiles = {sampleProfile("London")};
@@ -144,42 +165,37 @@ TEST_F(ShellTest, TrayMenuFollowsThePhase) {
     AppModel& model = startModel();
     TrayMenu tray(model);
     using Entries = std::vector<std::string>;
-    auto listed = [&] {
+    const auto listed = [&] {
         Entries out;
-        for (QAction* action : tray.menu()->actions()) {
-            out.push_back(action->isSeparator() ? "--"
-                                                : action->text().toStdString() + (action->isEnabled() ? "" : " (off)"));
+        for (const QAction* action : tray.menu()->actions()) {
+            if (!action->isSeparator()) {
+                out.push_back(action->objectName().toStdString() + (action->isEnabled() ? "" : " (off)"));
+            }
         }
         return out;
     };
-    auto entries = [&] {
-        QApplication::processEvents();
-        return listed();
-    };
-    EXPECT_EQ(entries(),
-              (Entries{"Setup required (off)", "--", "Connect (off)", "Show Vantorel", "--", "Quit Vantorel"}));
-
+    const Entries idle{"trayPhase (off)", "trayConnect (off)", "trayShow", "trayQuit"};
+    EXPECT_EQ(listed(), idle);
     // Not active: no location line, even with an active location.
     reportTunnelStatus(model, TunnelPhase::disconnected, std::nullopt, library.profiles[0].id);
-    EXPECT_EQ(entries(),
-              (Entries{"Not connected (off)", "--", "Connect (off)", "Show Vantorel", "--", "Quit Vantorel"}));
+    QApplication::processEvents();
+    EXPECT_EQ(listed(), idle);
 
     reportTunnelStatus(model, TunnelPhase::connected, QDateTime::currentDateTimeUtc(), library.profiles[0].id);
-    EXPECT_EQ(entries(), (Entries{"VPN connected (off)", "London (off)", "--", "Disconnect", "Show Vantorel", "--",
-                                  "Quit Vantorel"}));
+    QApplication::processEvents();
+    EXPECT_EQ(listed(),
+              (Entries{"trayPhase (off)", "trayActiveLocation (off)", "trayDisconnect", "trayShow", "trayQuit"}));
+    EXPECT_EQ(tray.menu()->actions().value(1)->text(), QString::fromStdString(library.profiles[0].name));
 
     // Busy lasts only inside an operation: look from inside a refresh, while the phase is still
     // connected and busy is already set.
-    Entries whileBusy;
-    QObject::connect(&model, &AppModel::willChange, &tray, [&] {
-        if (model.busy() && model.phase() == TunnelPhase::connected && whileBusy.empty()) {
-            tray.rebuild();
-            whileBusy = listed();
-        }
-    });
-    model.refresh();
-    EXPECT_EQ(whileBusy, (Entries{"VPN connected (off)", "London (off)", "--", "Disconnect (off)", "Show Vantorel",
-                                  "--", "Quit Vantorel"}));
+    whileBusy([&] { model.refresh(); },
+              [&] {
+                  ASSERT_EQ(model.phase(), TunnelPhase::connected);
+                  tray.rebuild();
+                  EXPECT_EQ(listed(), (Entries{"trayPhase (off)", "trayActiveLocation (off)", "trayDisconnect (off)",
+                                               "trayShow", "trayQuit"}));
+              });
 }
 
 // The application's own wiring. A later start of the app and the tray's "Show Vantorel" bring back
@@ -199,10 +215,11 @@ TEST_F(ShellTest, TheApplicationComesBackAndQuits) {
 
     app.useTray(true);
     QAction* trayShow = app.tray().menu()->findChild<QAction*>("trayShow");
-    for (const auto& comeBack : std::vector<std::function<void()>>{[&] { emit otherStarts.activationRequested(); },
-                                                                   [&] {
-                                                                       trayShow->trigger();
-                                                                   }}) {
+    const std::function<void()> comeBacks[] = {[&] { emit otherStarts.activationRequested(); },
+                                               [&] {
+                                                   trayShow->trigger();
+                                               }};
+    for (const auto& comeBack : comeBacks) {
         window.close();
         EXPECT_FALSE(window.isVisible());
         comeBack();
