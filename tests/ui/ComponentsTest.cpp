@@ -1,8 +1,6 @@
 #include "ui/components/AccentButton.h"
-#include "ui/components/AccentButtonStyle.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/GlobeArtwork.h"
-#include "ui/components/MetricCard.h"
 #include "ui/components/Notice.h"
 #include "ui/components/Palette.h"
 #include "ui/components/SettingRow.h"
@@ -13,9 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QFontInfo>
-#include <QHBoxLayout>
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
@@ -110,9 +106,8 @@ const auto longText = QStringLiteral("Next: select a partner, obtain test access
 
 } // namespace
 
-// Only the fill follows the state, fainter while pressed and fainter still while disabled; the
-// label keeps its colour throughout.
-TEST(AccentButtonStyle, OnlyTheFillOpacityFollowsTheState) {
+// Fainter while pressed, fainter still while disabled, and a disabled button the same pressed or not.
+TEST(AccentButtonStyle, TheFillFollowsTheState) {
     const auto look = [](bool enabled, bool pressed) {
         AccentButton button(QStringLiteral("Go"));
         button.setFixedSize(200, 44);
@@ -120,16 +115,9 @@ TEST(AccentButtonStyle, OnlyTheFillOpacityFollowsTheState) {
         button.setDown(pressed);
         return render(button);
     };
-    const auto fill = [](const QImage& image) {
-        return qAlpha(image.pixel(image.width() / 8, image.height() / 2));
-    };
-    const QImage rest = look(true, false), pressed = look(true, true), disabled = look(false, false);
-    EXPECT_GT(fill(rest), fill(pressed));
-    EXPECT_GT(fill(pressed), fill(disabled));
-    EXPECT_EQ(look(false, true), disabled) << "pressing a disabled button changes nothing";
-    for (const QImage* image : {&rest, &pressed, &disabled}) {
-        EXPECT_GT(std::ranges::count(pixels(*image), AccentButtonStyle::labelColor().rgba()), 0);
-    }
+    EXPECT_GT(ink(look(true, false)), ink(look(true, true)));
+    EXPECT_GT(ink(look(true, true)), ink(look(false, false)));
+    EXPECT_EQ(look(false, true), look(false, false));
 }
 
 TEST(Spinner, AnimatesOnlyWhileVisible) {
@@ -186,7 +174,6 @@ TEST(TextLabel, WrappedTextGrowsAsItNarrowsAndShowsEveryLine) {
         ASSERT_NE(text, nullptr);
         int previousHeight = 0;
         int previousLines = 0;
-        std::optional<int> trailingGap;
         for (const int width : {900, 480, 300}) {
             SCOPED_TRACE(width);
             column.layOut(width);
@@ -196,9 +183,8 @@ TEST(TextLabel, WrappedTextGrowsAsItNarrowsAndShowsEveryLine) {
             const int textEnd = text->mapTo(widget, QPoint(text->width(), 0)).x();
             EXPECT_LE(textEnd, widget->width());
             if (control->parentWidget() == widget) {
-                const int gap = width - control->mapTo(widget, QPoint(control->width(), 0)).x();
-                EXPECT_EQ(gap, trailingGap.value_or(gap));
-                trailingGap = gap;
+                EXPECT_EQ(control->mapTo(widget, QPoint(control->width(), 0)).x(),
+                          width - widget->layout()->contentsMargins().right());
                 EXPECT_LT(textEnd, control->mapTo(widget, QPoint()).x());
             }
         }
@@ -236,29 +222,6 @@ TEST(TextLabel, OneLineTextShrinksToItsMinimumScaleBeforeItIsClipped) {
     EXPECT_EQ(inkBounds(render(name)).height(), full.height());
 }
 
-TEST(MetricCard, CardsInOneRowShareItsWidthEqually) {
-    // Texts of very different lengths must not make one card wider than another.
-    const QStringList texts[] = {{"A", "Short", "A detail much longer than any other in the row"},
-                                 {"A MUCH LONGER CAPTION", "A much longer value", "Short"},
-                                 {"C", "0", "X"}};
-    for (const auto& [width, count] : {std::pair(600, 2), std::pair(901, 2), std::pair(860, 3)}) {
-        SCOPED_TRACE(::testing::Message() << width << " wide, " << count << " cards");
-        QWidget window;
-        auto* layout = new QHBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        for (const QStringList& text : std::span(texts, count)) {
-            layout->addWidget(new MetricCard(QStringLiteral("globe"), text[0], text[1], text[2]));
-        }
-        window.resize(width, window.heightForWidth(width));
-        window.show();
-        layout->activate();
-        for (const auto* card : window.findChildren<MetricCard*>()) {
-            EXPECT_NEAR(card->width(), double(width) / count, 1);
-        }
-    }
-}
-
 // Decoration only: mirror-symmetric, violet alone, clear at the corners, drawn afresh (not
 // scaled up) at higher densities, and nothing for assistive technology.
 TEST(GlobeArtwork, IsASymmetricVioletDrawingThatNothingReads) {
@@ -266,6 +229,7 @@ TEST(GlobeArtwork, IsASymmetricVioletDrawingThatNothingReads) {
         SCOPED_TRACE(::testing::Message() << size.width() << "x" << size.height());
         GlobeArtwork globe;
         globe.resize(size);
+        globe.show();
         const auto image = render(globe);
         EXPECT_EQ(image, image.mirrored(true, false));
         EXPECT_TRUE(tintedOnly(image, Palette::violet.color()));
@@ -375,9 +339,6 @@ TEST(Fonts, EveryWeightIsItsOwnFaceAndCoversTheTextShown) {
         }
     }
     EXPECT_EQ(QFontInfo(Fonts::system(13)).pixelSize(), 13);
-    const auto tracked = Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8);
-    EXPECT_EQ(tracked.letterSpacingType(), QFont::AbsoluteSpacing);
-    EXPECT_NEAR(tracked.letterSpacing(), 1.8, 1.0 / 64); // Qt keeps it in 1/64ths
 }
 
 TEST(Theme, AScrollBarIsAHandleThatFollowsADrag) {
@@ -420,14 +381,11 @@ TEST(Theme, NothingQtDrawsItselfIsLight) {
     auto* bar = new QScrollBar(Qt::Vertical);
     bar->setRange(0, 100);
     bar->resize(16, 200);
-    auto* box = new QComboBox;
-    box->addItem(QStringLiteral("A choice"));
     const std::pair<const char*, QWidget*> widgets[] = {
         {"menu", menu},
         {"scroll bar", bar},
         {"push button", new QPushButton(QStringLiteral("A button"))},
         {"field", new QLineEdit(QStringLiteral("Some text"))},
-        {"combo box", box},
         {"message box", new QMessageBox(QMessageBox::NoIcon, QStringLiteral("A title"), QStringLiteral("A message."),
                                         QMessageBox::Ok)},
     };
