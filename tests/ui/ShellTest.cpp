@@ -51,6 +51,9 @@ TEST_F(ShellTest, SidebarRowsChooseThePage) {
     shows(AppPage::locations);
 }
 
+// The alert shows the latest message until "OK" or Escape clears it. Closing the window to the
+// tray puts it aside, unread, to return with the window; and closes the add sheet, and the
+// password typed in it with it.
 TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
     startWindow();
     QMessageBox* alert = content().alert();
@@ -64,18 +67,7 @@ TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
     settle();
     EXPECT_FALSE(m_model->message());
     EXPECT_FALSE(alert->isVisible());
-    m_model->setMessage(QString("Third."));
-    settle();
-    // Escape dismisses it the same way as "OK".
-    QTest::keyClick(alert, Qt::Key_Escape);
-    settle();
-    EXPECT_FALSE(m_model->message());
-}
 
-// Closing the window to the tray closes the add sheet, and the password typed in it with it; it
-// puts the alert aside, unread, to return with the window.
-TEST_F(ShellTest, ClosingToTheTrayPutsWhatIsOpenAside) {
-    startWindow();
     m_window->setHideOnClose(true);
     m_model->setShowingAdd(true);
     settle();
@@ -85,17 +77,19 @@ TEST_F(ShellTest, ClosingToTheTrayPutsWhatIsOpenAside) {
     settle();
     EXPECT_FALSE(content().sheet()->isVisible());
     EXPECT_TRUE(password.isNull() || password->text().isEmpty());
-
     m_window->show();
-    m_model->setMessage(QString("A problem."));
+    m_model->setMessage(QString("Third."));
     settle();
     m_window->close();
     settle();
-    EXPECT_FALSE(content().alert()->isVisible());
-    EXPECT_EQ(m_model->message(), "A problem.");
+    EXPECT_FALSE(alert->isVisible());
+    EXPECT_EQ(m_model->message(), "Third.");
     m_window->show();
     settle();
-    EXPECT_TRUE(content().alert()->isVisible());
+    EXPECT_TRUE(alert->isVisible());
+    QTest::keyClick(alert, Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(m_model->message());
 }
 
 // Every control that edits the library follows the model's canEdit: one locked phase and back.
@@ -146,14 +140,10 @@ TEST_F(ShellTest, EveryEditingControlFollowsCanEdit) {
         settle();
         EXPECT_EQ(editable(), std::vector<bool>(count, true));
     }
-}
-
-// While a removal holds `busy` the Add Location command does nothing, even before the menu has
-// caught up.
-TEST_F(ShellTest, AddLocationCommandIsOffWhileBusy) {
-    startWindow();
-    ASSERT_TRUE(m_window->addLocationAction()->isEnabled());
-    whileBusy([&] { m_model->remove(sampleProfile()); }, [&] { m_window->addLocationAction()->trigger(); });
+    // While a removal holds `busy` the command does nothing, even before the menu has caught up.
+    m_model->setShowingAdd(false);
+    whileBusy([&] { m_model->remove(m_model->library().profiles[0]); },
+              [&] { m_window->addLocationAction()->trigger(); });
     EXPECT_FALSE(m_model->showingAdd());
 }
 
