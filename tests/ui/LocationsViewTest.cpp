@@ -41,30 +41,21 @@ protected:
 
     // The rows as shown, top to bottom.
     std::vector<LocationRow*> rows() const {
-        std::vector<LocationRow*> shown;
-        for (LocationRow* row : content().findChildren<LocationRow*>()) {
-            if (row->isVisible()) {
-                shown.push_back(row);
-            }
-        }
-        std::ranges::sort(shown, {}, [](const LocationRow* row) { return row->y(); });
+        const auto all = content().findChildren<LocationRow*>();
+        std::vector<LocationRow*> shown(all.begin(), all.end());
+        std::erase_if(shown, [](const LocationRow* row) { return !row->isVisible(); });
+        std::ranges::sort(shown, {}, &QWidget::y);
         return shown;
     }
     std::vector<std::string> rowNames() const {
         std::vector<std::string> out;
-        for (const LocationRow* row : rows()) {
-            out.push_back(row->profile().name);
-        }
+        std::ranges::transform(rows(), std::back_inserter(out),
+                               [](const LocationRow* row) { return row->profile().name; });
         return out;
     }
     LocationRow& row(const std::string& name) const {
-        for (LocationRow* row : rows()) {
-            if (row->profile().name == name) {
-                return *row;
-            }
-        }
-        ADD_FAILURE() << "no row " << name;
-        return *rows().front();
+        const auto shown = rowNames();
+        return *rows().at(std::size_t(std::ranges::find(shown, name) - shown.begin()));
     }
     QPushButton& control(const std::string& name, const char* control) const {
         return *row(name).findChild<QPushButton*>(control);

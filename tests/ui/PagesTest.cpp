@@ -1,8 +1,5 @@
-#include "core/LibraryDocument.h"
 #include "core/PlatformText.h"
 #include "support/WindowFixture.h"
-#include "ui/components/Notice.h"
-#include "ui/components/Panel.h"
 #include "ui/components/Switch.h"
 #include "ui/components/SymbolButton.h"
 #include "ui/components/SymbolLabel.h"
@@ -21,7 +18,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
-#include <array>
 #include <map>
 
 using namespace vantorel;
@@ -43,15 +39,10 @@ public slots:
 // Where each watched widget was, in its window, when it was first painted.
 class FirstPaints final : public QObject {
 public:
-    using Place = std::array<int, 4>; // x, y, width, height
-
-    static Place place(const QWidget& widget) {
-        const QPoint at = widget.mapTo(widget.window(), QPoint());
-        return {at.x(), at.y(), widget.width(), widget.height()};
-    }
+    static QRect place(const QWidget& widget) { return {widget.mapTo(widget.window(), QPoint()), widget.size()}; }
     void watch(QWidget* widget) { widget->installEventFilter(this); }
 
-    std::map<const QWidget*, Place> places;
+    std::map<const QWidget*, QRect> places;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -63,7 +54,7 @@ protected:
     }
 };
 
-// Words that are false on a system other than the one the design was first written for.
+// Words that are only true on macOS.
 const QRegularExpression otherPlatform(QStringLiteral("\\b(Mac|macOS|Apple|Keychain)\\b"));
 
 class PagesTest : public WindowFixture {
