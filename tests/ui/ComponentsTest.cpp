@@ -218,6 +218,7 @@ TEST(TextLabel, OneLineTextShrinksToItsMinimumScaleBeforeItIsClipped) {
     const auto shrunk = inkBounds(render(name));
     EXPECT_NEAR(shrunk.width(), full.width() * 0.9, 2);
     EXPECT_NEAR(shrunk.height(), full.height() * 0.9, 2);
+    EXPECT_LT(shrunk.height(), full.height());
     name.setMinimumScaleFactor(1);
     EXPECT_EQ(inkBounds(render(name)).height(), full.height());
 }
