@@ -84,23 +84,6 @@ QRect inkBounds(const QImage& image) {
     return bounds;
 }
 
-// A column the width of a page, with the widget under test at its top.
-struct Column {
-    QWidget window;
-    QVBoxLayout* layout = new QVBoxLayout(&window);
-
-    explicit Column(QWidget* content) {
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(content);
-        layout->addStretch(1);
-    }
-    void layOut(int width) {
-        window.resize(width, window.heightForWidth(width));
-        window.show();
-        layout->activate();
-    }
-};
-
 const auto longText = QStringLiteral("Next: select a partner, obtain test access, connect the customer service, and "
                                      "sign the build. End-to-end connection and leak tests follow.");
 
@@ -169,14 +152,21 @@ TEST(TextLabel, WrappedTextGrowsAsItNarrowsAndShowsEveryLine) {
     };
     for (const auto& [widget, name] : widgets) {
         SCOPED_TRACE(name);
-        Column column(widget);
+        // A column the width of a page, with the widget at its top.
+        QWidget page;
+        auto* column = new QVBoxLayout(&page);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(widget);
+        column->addStretch(1);
         const auto* text = widget->findChild<TextLabel*>(name);
         ASSERT_NE(text, nullptr);
         int previousHeight = 0;
         int previousLines = 0;
         for (const int width : {900, 480, 300}) {
             SCOPED_TRACE(width);
-            column.layOut(width);
+            page.resize(width, page.heightForWidth(width));
+            page.show();
+            column->activate();
             EXPECT_GT(widget->height(), std::exchange(previousHeight, widget->height()));
             EXPECT_GT(text->lineCount(text->width()), std::exchange(previousLines, text->lineCount(text->width())));
             EXPECT_GE(text->height(), text->heightForWidth(text->width()));
