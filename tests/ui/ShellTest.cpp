@@ -82,6 +82,8 @@ TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
     settle();
     m_window->close();
     settle();
+    m_model->setQuery("any change"); // the alert stays away while the window is in the tray
+    settle();
     EXPECT_FALSE(alert->isVisible());
     EXPECT_EQ(m_model->message(), "Third.");
     m_window->show();

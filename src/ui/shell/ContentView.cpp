@@ -167,9 +167,11 @@ QMessageBox* ContentView::alert() {
 
 void ContentView::refreshAlert() {
     if (const auto& message = m_model.message()) {
-        // A newer message replaces the text of an alert that is still open.
+        // A newer message replaces the text of an alert that is still open. A window closed to the
+        // tray keeps its message for when it is shown again (showEvent), rather than an alert of
+        // its own on the desktop.
         alert()->setText(*message);
-        if (!m_alert->isVisible()) {
+        if (!m_alert->isVisible() && window()->isVisible()) {
             m_alert->open();
         }
     } else if (m_alert != nullptr && m_alert->isVisible()) {
