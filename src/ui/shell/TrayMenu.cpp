@@ -68,6 +68,22 @@ void TrayMenu::showApplication() {
     // A main window hidden by closing it to the tray still counts: this entry is the way back to it.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMainWindow*>(window) != nullptr) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && !modal->isVisible()) {
+                modal = nullptr;
+            }
+            // On Wayland a program can neither raise its window nor bring it back from the minimised
+            // state, and Qt is not even told that it was minimised: the compositor does either only for
+            // the launcher's activation token, which Qt 6.4 cannot hand to this running copy. A window
+            // mapped anew is put in front, so an open window none of whose parts has the focus is
+            // mapped anew, with its sheet.
+            if (window->isVisible() && QApplication::activeWindow() == nullptr &&
+                QGuiApplication::platformName() == QLatin1String("wayland")) {
+                if (modal != nullptr) {
+                    modal->hide();
+                }
+                window->hide();
+            }
             if (window->isMinimized()) {
                 window->showNormal();
             } else {
@@ -76,7 +92,8 @@ void TrayMenu::showApplication() {
             window->raise();
             window->activateWindow();
             // An open sheet or alert stays in front of the window it belongs to.
-            if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal->isVisible()) {
+            if (modal != nullptr) {
+                modal->show();
                 modal->raise();
                 modal->activateWindow();
             }
