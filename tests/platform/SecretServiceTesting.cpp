@@ -52,20 +52,9 @@ ToolRun runTool(const std::vector<std::string>& argv, const char* input = nullpt
     return run;
 }
 
-} // namespace
-
-void requireSecretService(std::string_view mode) {
-    const char* actual = std::getenv("VANTOREL_TEST_SECRET_SERVICE");
-    ASSERT_TRUE(actual != nullptr && mode == actual)
-        << "run this test through tests/platform/with-secret-service " << mode;
-}
-
-StoredItems storedItems(std::string_view account) {
-    std::vector<std::string> argv{"secret-tool", "search", "--all", "service", std::string(KeychainVault::service)};
-    if (!account.empty()) {
-        argv.insert(argv.end(), {"account", std::string(account)});
-    }
-    const auto run = runTool(argv);
+// What `secret-tool search --all` printed: items, labels and secrets on its output, attributes on its
+// error stream.
+StoredItems parsed(const ToolRun& run) {
     StoredItems items;
     std::istringstream out(run.out);
     for (std::string line; std::getline(out, line);) {
@@ -88,6 +77,34 @@ StoredItems storedItems(std::string_view account) {
     return items;
 }
 
+// kwalletd5 5.103 fails about one encrypted session in a hundred (it refuses a client key, or derives
+// another key, when one starts with a zero byte): a store fails, or a secret reads back empty. Only
+// the tools here try again; the vault's own calls are left to show it.
+constexpr int attempts = 3;
+
+} // namespace
+
+void requireSecretService(std::string_view mode) {
+    const char* actual = std::getenv("VANTOREL_TEST_SECRET_SERVICE");
+    ASSERT_TRUE(actual != nullptr && mode == actual)
+        << "run this test through tests/platform/with-secret-service " << mode;
+}
+
+StoredItems storedItems(std::string_view account) {
+    std::vector<std::string> argv{"secret-tool", "search", "--all", "service", std::string(KeychainVault::service)};
+    if (!account.empty()) {
+        argv.insert(argv.end(), {"account", std::string(account)});
+    }
+    for (int attempt = 1;; ++attempt) {
+        const auto run = runTool(argv);
+        StoredItems items = parsed(run);
+        // A locked item shows no secret either; it costs the retries and no more.
+        if ((run.status == 0 && std::ssize(items.secrets) == items.count) || attempt == attempts) {
+            return items;
+        }
+    }
+}
+
 void storeWithSecretTool(std::string_view account, std::string_view secret, const std::vector<std::string>& extra) {
     std::vector<std::string> argv{"secret-tool",
                                   "store",
@@ -97,7 +114,10 @@ void storeWithSecretTool(std::string_view account, std::string_view secret, cons
                                   "account",
                                   std::string(account)};
     argv.insert(argv.end(), extra.begin(), extra.end());
-    const auto run = runTool(argv, std::string(secret).c_str());
+    ToolRun run;
+    for (int attempt = 0; attempt < attempts && run.status != 0; ++attempt) {
+        run = runTool(argv, std::string(secret).c_str());
+    }
     ASSERT_EQ(run.status, 0) << run.err;
 }
 
