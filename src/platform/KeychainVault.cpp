@@ -118,14 +118,21 @@ void onComplete(GObject*, GAsyncResult* result, gpointer data) {
     (*completion)->result = G_ASYNC_RESULT(g_object_ref(result));
 }
 
+// A call that has not answered within this long is probably waiting on its user: from then on the
+// window is kept alive and the call may take as long as a prompt.
+constexpr std::chrono::milliseconds patienceAfter{250};
+// How long each turn of a patient wait may do other work before looking at the call again.
+constexpr std::chrono::milliseconds waitingSlice{20};
+
 // One vault operation: its deadline, its cancellable, and the private main context it runs on.
 // libsecret attaches every callback to the thread-default context at the time of the call, so
-// pushing ours keeps the application's own loop (and its other sources) out of the way.
+// pushing ours keeps the application's own loop (and its other sources) out of the way. With
+// someone's patience, a call that does not answer at once hands its waiting over to them.
 class Call {
 public:
-    Call(GMainContext* context, KeychainVault::Deadlines deadlines)
+    Call(GMainContext* context, KeychainVault::Deadlines deadlines, CredentialVault::Patience* patience)
         : m_context(context), m_deadline(std::make_shared<Deadline>(Clock::now() + deadlines.call, deadlines.prompt)),
-          m_cancellable(g_cancellable_new()) {
+          m_cancellable(g_cancellable_new()), m_patience(patience) {
         g_main_context_push_thread_default(m_context);
     }
 
@@ -139,24 +146,55 @@ public:
         for (int i = 0; i < 1000 && g_main_context_iteration(m_context, FALSE); ++i) {
         }
         g_main_context_pop_thread_default(m_context);
+        if (m_waiting) {
+            m_patience->waitingEnded();
+        }
     }
 
+    // True when the call was given up on before it had its answer (its deadline, or the person).
+    bool abandoned() const { return g_cancellable_is_cancelled(m_cancellable.get()); }
+
     // Starts `start(cancellable, callback, userData)` and runs the context until it completes.
-    // Null when the deadline passed first; the call is then cancelled.
+    // Null when the deadline passed first, or the person stopped waiting; the call is then cancelled.
     template <class Start> ObjectPtr<GAsyncResult> await(Start&& start) {
         if (g_cancellable_is_cancelled(m_cancellable.get())) {
             return nullptr;
         }
         const auto completion = std::make_shared<Completion>();
         std::forward<Start>(start)(m_cancellable.get(), onComplete, new std::shared_ptr<Completion>(completion));
+        const auto started = Clock::now();
         while (completion->result == nullptr) {
-            const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(m_deadline->at - Clock::now());
-            if (remaining.count() <= 0) {
+            if (m_waiting) {
+                while (completion->result == nullptr && g_main_context_iteration(m_context, FALSE)) {
+                }
+                if (completion->result != nullptr) {
+                    break;
+                }
+                if (Clock::now() >= m_deadline->at || !m_patience->keepWaiting(waitingSlice)) {
+                    g_cancellable_cancel(m_cancellable.get());
+                    return nullptr;
+                }
+                continue;
+            }
+            const auto now = Clock::now();
+            if (now >= m_deadline->at) {
                 g_cancellable_cancel(m_cancellable.get());
                 return nullptr;
             }
-            // Wakes the iteration at the deadline; a prompt may have moved the deadline meanwhile,
-            // which the next turn of the loop sees.
+            if (m_patience != nullptr && now >= started + patienceAfter) {
+                m_waiting = true;
+                m_deadline->at = std::max(m_deadline->at, now + m_deadline->promptAllowance);
+                m_patience->waitingBegan();
+                continue;
+            }
+            // Wakes the iteration at the deadline, or when patience is due; a prompt may have moved
+            // the deadline meanwhile, which the next turn of the loop sees.
+            auto wake = m_deadline->at;
+            if (m_patience != nullptr) {
+                wake = std::min(wake, started + patienceAfter);
+            }
+            const auto remaining = std::max(std::chrono::ceil<std::chrono::milliseconds>(wake - now),
+                                            std::chrono::milliseconds(1));
             GSource* timer = g_timeout_source_new(static_cast<guint>(remaining.count()));
             g_source_set_callback(
                 timer, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
@@ -185,6 +223,10 @@ public:
         }
         g_object_set_data_full(G_OBJECT(service.get()), deadlineKey, new std::shared_ptr<Deadline>(m_deadline),
                                [](gpointer p) { delete static_cast<std::shared_ptr<Deadline>*>(p); });
+        // A store that holds a call until its user unlocks it (KeePassXC searches so) would otherwise
+        // meet D-Bus's own 25-second limit while the person is still typing; our deadline governs.
+        g_dbus_proxy_set_default_timeout(G_DBUS_PROXY(service.get()),
+                                         static_cast<gint>(m_deadline->promptAllowance.count()));
         return service;
     }
 
@@ -192,6 +234,8 @@ private:
     GMainContext* m_context;
     std::shared_ptr<Deadline> m_deadline;
     ObjectPtr<GCancellable> m_cancellable;
+    CredentialVault::Patience* m_patience;
+    bool m_waiting = false;
 };
 
 struct Matches {
@@ -326,7 +370,8 @@ KeychainVault::~KeychainVault() {
 }
 
 std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password, const Uuid& id) {
-    Call call(m_context, m_deadlines);
+    clearAbandoned();
+    Call call(m_context, m_deadlines, patience());
     const std::string account = id.string();
 
     const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
@@ -356,13 +401,22 @@ std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password,
                                                  SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
         });
         if (!result) {
+            // The store may still carry out a request it was holding when the call gave up; the next
+            // call takes away what it left under this id.
+            m_abandoned.insert(id);
             return unavailable();
         }
         GError* error = nullptr;
         const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
         const ErrorPtr owned(error);
         if (item) {
-            return {};
+            // A store whose own prompt the person cancelled may still report success (KeePassXC does),
+            // so the item must be there to count as stored.
+            const auto stored = search(call, service.get(), attributes.get());
+            if (stored && !stored->empty()) {
+                return {};
+            }
+            return unavailable();
         }
         // Each remedy once: a prompt the user refused leaves the same error behind.
         if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
@@ -384,7 +438,17 @@ std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password,
 }
 
 std::expected<void, VPNFailure> KeychainVault::remove(const Uuid& id) {
-    Call call(m_context, m_deadlines);
+    clearAbandoned();
+    return removeItems(id);
+}
+
+void KeychainVault::clearAbandoned() {
+    // Each id here belongs to no location: its store failed, so the location was never saved.
+    std::erase_if(m_abandoned, [this](const Uuid& id) { return removeItems(id).has_value(); });
+}
+
+std::expected<void, VPNFailure> KeychainVault::removeItems(const Uuid& id) {
+    Call call(m_context, m_deadlines, patience());
     const auto service = call.openService(SECRET_SERVICE_NONE);
     if (!service) {
         return unavailable();
