@@ -193,8 +193,8 @@ public:
             if (m_patience != nullptr) {
                 wake = std::min(wake, started + patienceAfter);
             }
-            const auto remaining = std::max(std::chrono::ceil<std::chrono::milliseconds>(wake - now),
-                                            std::chrono::milliseconds(1));
+            const auto remaining =
+                std::max(std::chrono::ceil<std::chrono::milliseconds>(wake - now), std::chrono::milliseconds(1));
             GSource* timer = g_timeout_source_new(static_cast<guint>(remaining.count()));
             g_source_set_callback(
                 timer, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
