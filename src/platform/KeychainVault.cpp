@@ -358,6 +358,71 @@ std::unexpected<VPNFailure> unavailable() {
     return std::unexpected(VPNFailure::credentialsUnavailable());
 }
 
+enum class Insert { stored, refused, sessionFailed };
+
+// One attempt at storing; `abandoned` collects the ids of stores given up while the store held them.
+Insert insertOnce(Call& call, std::string_view password, const Uuid& id, std::set<Uuid>& abandoned) {
+    const std::string account = id.string();
+    const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
+    if (!service) {
+        return call.abandoned() ? Insert::refused : Insert::sessionFailed;
+    }
+    const std::unique_ptr<SecretService, void (*)(SecretService*)> session(service.get(), closeSession);
+
+    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
+    // one beside it, and an existing password must survive untouched.
+    const auto attributes = lookupAttributes(account);
+    const auto existing = search(call, service.get(), attributes.get());
+    if (!existing || !existing->empty()) {
+        return Insert::refused;
+    }
+
+    const ValuePtr secret(secretValue(password));
+    if (!secret) {
+        return Insert::refused;
+    }
+    const auto properties = itemProperties(account);
+    bool unlocked = false;
+    bool created = false;
+    for (;;) {
+        const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
+            secret_service_create_item_dbus_path(service.get(), defaultCollection, properties.get(), secret.get(),
+                                                 SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
+        });
+        if (!result) {
+            // The store may still carry out a request it was holding when the call gave up; the next
+            // call takes away what it left under this id.
+            abandoned.insert(id);
+            return Insert::refused;
+        }
+        GError* error = nullptr;
+        const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
+        const ErrorPtr owned(error);
+        if (item) {
+            // A store whose own prompt the person cancelled may still report success (KeePassXC
+            // reports the item "/"), so the item must be there to count as stored.
+            const auto stored = search(call, service.get(), attributes.get());
+            return stored && !stored->empty() ? Insert::stored : Insert::refused;
+        }
+        // Each remedy once: a prompt the user refused leaves the same error behind.
+        if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
+            unlocked = true;
+            const gchar* paths[] = {defaultCollection, nullptr};
+            if (!unlock(call, service.get(), paths)) {
+                return Insert::refused;
+            }
+        } else if (!created && (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
+                                g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
+            created = true;
+            if (!createDefaultCollection(call, service.get())) {
+                return Insert::refused;
+            }
+        } else {
+            return Insert::sessionFailed;
+        }
+    }
+}
+
 } // namespace
 
 KeychainVault::KeychainVault(Deadlines deadlines) : m_deadlines(deadlines), m_context(g_main_context_new()) {}
@@ -372,67 +437,12 @@ KeychainVault::~KeychainVault() {
 std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password, const Uuid& id) {
     clearAbandoned();
     Call call(m_context, m_deadlines, patience());
-    const std::string account = id.string();
-
-    const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
-    if (!service) {
-        return unavailable();
-    }
-    const std::unique_ptr<SecretService, void (*)(SecretService*)> session(service.get(), closeSession);
-
-    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
-    // one beside it, and an existing password must survive untouched.
-    const auto attributes = lookupAttributes(account);
-    const auto existing = search(call, service.get(), attributes.get());
-    if (!existing || !existing->empty()) {
-        return unavailable();
-    }
-
-    const ValuePtr secret(secretValue(password));
-    if (!secret) {
-        return unavailable();
-    }
-    const auto properties = itemProperties(account);
-    bool unlocked = false;
-    bool created = false;
-    for (;;) {
-        const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-            secret_service_create_item_dbus_path(service.get(), defaultCollection, properties.get(), secret.get(),
-                                                 SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
-        });
-        if (!result) {
-            // The store may still carry out a request it was holding when the call gave up; the next
-            // call takes away what it left under this id.
-            m_abandoned.insert(id);
-            return unavailable();
-        }
-        GError* error = nullptr;
-        const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
-        const ErrorPtr owned(error);
-        if (item) {
-            // A store whose own prompt the person cancelled may still report success (KeePassXC does),
-            // so the item must be there to count as stored.
-            const auto stored = search(call, service.get(), attributes.get());
-            if (stored && !stored->empty()) {
-                return {};
-            }
-            return unavailable();
-        }
-        // Each remedy once: a prompt the user refused leaves the same error behind.
-        if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
-            unlocked = true;
-            const gchar* paths[] = {defaultCollection, nullptr};
-            if (!unlock(call, service.get(), paths)) {
-                return unavailable();
-            }
-        } else if (!created && (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
-                                g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
-            created = true;
-            if (!createDefaultCollection(call, service.get())) {
-                return unavailable();
-            }
-        } else {
-            return unavailable();
+    // Once more on a fresh session when the encrypted session failed: KWallet 5 refuses or garbles
+    // about one session in a hundred (a key that starts with a zero byte), and nothing was stored.
+    for (int attempt = 0;; ++attempt) {
+        const auto outcome = insertOnce(call, password, id, m_abandoned);
+        if (outcome != Insert::sessionFailed || attempt > 0) {
+            return outcome == Insert::stored ? std::expected<void, VPNFailure>() : unavailable();
         }
     }
 }
