@@ -1,17 +1,19 @@
 #include "AppModel.h"
 
-#include "core/PlatformText.h"
 #include "core/NameCollator.h"
+#include "core/PlatformText.h"
 #include "core/ProfileRepository.h"
 #include "core/Text.h"
 #include "platform/KeychainVault.h"
 #include "platform/ProviderFileReader.h"
 #include "platform/TunnelService.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 
 namespace vantorel {
@@ -36,6 +38,36 @@ std::optional<std::filesystem::path> platformDocumentPath() {
 
 } // namespace
 
+// While the secret store takes its time over a call, the event loop runs here, a slice at a time:
+// the window keeps painting and answering the window manager, the views show that the model is
+// waiting (canEdit is false throughout, so no other change can start), and the person can stop it.
+class AppModel::SecretStorePatience final : public CredentialVault::Patience {
+public:
+    explicit SecretStorePatience(AppModel& model) : m_model(model) {}
+
+    void waitingBegan() override {
+        m_model.m_stopWaiting = false;
+        m_model.publish(m_model.m_waitingForSecretStore, true);
+    }
+
+    bool keepWaiting(std::chrono::milliseconds slice) override {
+        // The timer wakes the loop when nothing else does, so that the call is looked at again.
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.start(slice);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        return !m_model.m_stopWaiting;
+    }
+
+    void waitingEnded() override {
+        m_model.m_stopWaiting = false;
+        m_model.publish(m_model.m_waitingForSecretStore, false);
+    }
+
+private:
+    AppModel& m_model;
+};
+
 AppModel::AppModel(QObject* parent)
     : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()) {
     start(platformDocumentPath(), {});
@@ -48,9 +80,13 @@ AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::fi
     start(std::move(documentPath), std::move(writer));
 }
 
-AppModel::~AppModel() = default;
+AppModel::~AppModel() {
+    m_vault->setPatience(nullptr);
+}
 
 void AppModel::start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer) {
+    m_patience = std::make_unique<SecretStorePatience>(*this);
+    m_vault->setPatience(m_patience.get());
     if (documentPath) {
         m_repository = std::make_unique<ProfileRepository>(std::move(*documentPath), *m_vault, std::move(writer));
     }
@@ -98,7 +134,14 @@ void AppModel::setFavoritesOnly(bool only) {
 }
 
 bool AppModel::canEdit() const {
-    return m_storageHealthy && !m_busy && !isActive(m_phase) && m_phase != TunnelPhase::unknown;
+    return m_storageHealthy && !m_busy && !m_waitingForSecretStore && !isActive(m_phase) &&
+           m_phase != TunnelPhase::unknown;
+}
+
+void AppModel::stopWaitingForSecretStore() {
+    if (m_waitingForSecretStore) {
+        m_stopWaiting = true;
+    }
 }
 
 std::optional<VPNProfile> AppModel::activeProfile() const {

@@ -58,6 +58,11 @@ public:
     const std::optional<QDateTime>& connectedAt() const { return m_connectedAt; }
     const std::optional<Uuid>& activeID() const { return m_activeID; }
     bool busy() const { return m_busy; }
+    // A call to the secret store is waiting for its answer (the store may be asking for a password
+    // in a window of its own). Meanwhile the event loop keeps running and nothing can be edited.
+    bool waitingForSecretStore() const { return m_waitingForSecretStore; }
+    // Gives up the call being waited for; it fails, and nothing of it is kept.
+    void stopWaitingForSecretStore();
     bool storageHealthy() const { return m_storageHealthy; }
     const std::optional<QString>& message() const { return m_message; }
     void setMessage(std::optional<QString> message);
@@ -124,6 +129,8 @@ private:
     std::optional<QDateTime> m_connectedAt;
     std::optional<Uuid> m_activeID;
     bool m_busy = false;
+    bool m_waitingForSecretStore = false;
+    bool m_stopWaiting = false;
     bool m_storageHealthy = true;
     std::optional<QString> m_message;
     bool m_showingAdd = false;
@@ -138,6 +145,8 @@ private:
     std::unique_ptr<ProfileRepository> m_repository;
     mutable std::unique_ptr<NameCollator> m_collator; // made on first use
     std::filesystem::path m_importHelper;
+    class SecretStorePatience;
+    std::unique_ptr<SecretStorePatience> m_patience;
     std::unique_ptr<ProviderFileReader> m_reader; // made for the first file
 };
 

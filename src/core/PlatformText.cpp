@@ -38,6 +38,8 @@ const PlatformText macOSText{
                        "the connection build.",
     .operationFailed = "macOS could not complete the VPN request. Check your connection details and VPN permission, "
                        "then try again.",
+    .waitingToStore = "Waiting for your Keychain. Unlock it to save the location, or cancel.",
+    .waitingToDelete = "Waiting for your Keychain to delete the location\u2019s password. Unlock it, or stop waiting.",
 };
 
 const PlatformText linuxText{
@@ -75,17 +77,20 @@ const PlatformText linuxText{
                        "connections.",
     .operationFailed = "The system could not complete the VPN request. Check your connection details and VPN "
                        "permission, then try again.",
+    .waitingToStore = "Waiting for your keyring. Unlock it to save the location, or cancel.",
+    .waitingToDelete = "Waiting for your keyring to delete the location\u2019s password. Unlock it, or stop waiting.",
 };
 
 // A text added to the struct but not to all() would escape every check that walks the column.
 static_assert(sizeof(PlatformText) == std::tuple_size_v<decltype(PlatformText{}.all())> * sizeof(std::string_view));
 
-std::array<std::string_view, 25> PlatformText::all() const {
+std::array<std::string_view, 27> PlatformText::all() const {
     return {sidebarPlatform,     sidebarPlatformSpoken,  previewFooter,        connectionBadge,   connectingDetail,
             connectedDetail,     disconnectingDetail,    protocolDetail,       locationsDetail,   sessionReportedBy,
             sessionManagedBy,    previewNotice,          credentialsValue,     credentialsDetail, tunnelEngineValue,
             tunnelEngineDetail,  disconnectOnSleepTitle, serviceStatusDetail,  serviceNextSteps,  emptyLocationsDetail,
-            passwordPlaceholder, addLocationNotice,      credentialLeftBehind, signingRequired,   operationFailed};
+            passwordPlaceholder, addLocationNotice,      credentialLeftBehind, signingRequired,   operationFailed,
+            waitingToStore,      waitingToDelete};
 }
 
 const PlatformText& platformText() {

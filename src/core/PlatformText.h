@@ -36,9 +36,11 @@ struct PlatformText {
     std::string_view credentialLeftBehind;
     std::string_view signingRequired; // the failure of a request the system's VPN facility needs signed
     std::string_view operationFailed; // the failure of any other request to the system's VPN facility
+    std::string_view waitingToStore;  // the secret store has not answered a save yet
+    std::string_view waitingToDelete; // nor a removal's deletion
 
     // The whole column, for checks that must not miss a text.
-    std::array<std::string_view, 25> all() const;
+    std::array<std::string_view, 27> all() const;
 };
 
 extern const PlatformText macOSText;

@@ -118,14 +118,21 @@ void onComplete(GObject*, GAsyncResult* result, gpointer data) {
     (*completion)->result = G_ASYNC_RESULT(g_object_ref(result));
 }
 
+// A call that has not answered within this long is probably waiting on its user: from then on the
+// window is kept alive and the call may take as long as a prompt.
+constexpr std::chrono::milliseconds patienceAfter{250};
+// How long each turn of a patient wait may do other work before looking at the call again.
+constexpr std::chrono::milliseconds waitingSlice{20};
+
 // One vault operation: its deadline, its cancellable, and the private main context it runs on.
 // libsecret attaches every callback to the thread-default context at the time of the call, so
-// pushing ours keeps the application's own loop (and its other sources) out of the way.
+// pushing ours keeps the application's own loop (and its other sources) out of the way. With
+// someone's patience, a call that does not answer at once hands its waiting over to them.
 class Call {
 public:
-    Call(GMainContext* context, KeychainVault::Deadlines deadlines)
+    Call(GMainContext* context, KeychainVault::Deadlines deadlines, CredentialVault::Patience* patience)
         : m_context(context), m_deadline(std::make_shared<Deadline>(Clock::now() + deadlines.call, deadlines.prompt)),
-          m_cancellable(g_cancellable_new()) {
+          m_cancellable(g_cancellable_new()), m_patience(patience) {
         g_main_context_push_thread_default(m_context);
     }
 
@@ -139,24 +146,55 @@ public:
         for (int i = 0; i < 1000 && g_main_context_iteration(m_context, FALSE); ++i) {
         }
         g_main_context_pop_thread_default(m_context);
+        if (m_waiting) {
+            m_patience->waitingEnded();
+        }
     }
 
+    // True when the call was given up on before it had its answer (its deadline, or the person).
+    bool abandoned() const { return g_cancellable_is_cancelled(m_cancellable.get()); }
+
     // Starts `start(cancellable, callback, userData)` and runs the context until it completes.
-    // Null when the deadline passed first; the call is then cancelled.
+    // Null when the deadline passed first, or the person stopped waiting; the call is then cancelled.
     template <class Start> ObjectPtr<GAsyncResult> await(Start&& start) {
         if (g_cancellable_is_cancelled(m_cancellable.get())) {
             return nullptr;
         }
         const auto completion = std::make_shared<Completion>();
         std::forward<Start>(start)(m_cancellable.get(), onComplete, new std::shared_ptr<Completion>(completion));
+        const auto started = Clock::now();
         while (completion->result == nullptr) {
-            const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(m_deadline->at - Clock::now());
-            if (remaining.count() <= 0) {
+            if (m_waiting) {
+                while (completion->result == nullptr && g_main_context_iteration(m_context, FALSE)) {
+                }
+                if (completion->result != nullptr) {
+                    break;
+                }
+                if (Clock::now() >= m_deadline->at || !m_patience->keepWaiting(waitingSlice)) {
+                    g_cancellable_cancel(m_cancellable.get());
+                    return nullptr;
+                }
+                continue;
+            }
+            const auto now = Clock::now();
+            if (now >= m_deadline->at) {
                 g_cancellable_cancel(m_cancellable.get());
                 return nullptr;
             }
-            // Wakes the iteration at the deadline; a prompt may have moved the deadline meanwhile,
-            // which the next turn of the loop sees.
+            if (m_patience != nullptr && now >= started + patienceAfter) {
+                m_waiting = true;
+                m_deadline->at = std::max(m_deadline->at, now + m_deadline->promptAllowance);
+                m_patience->waitingBegan();
+                continue;
+            }
+            // Wakes the iteration at the deadline, or when patience is due; a prompt may have moved
+            // the deadline meanwhile, which the next turn of the loop sees.
+            auto wake = m_deadline->at;
+            if (m_patience != nullptr) {
+                wake = std::min(wake, started + patienceAfter);
+            }
+            const auto remaining =
+                std::max(std::chrono::ceil<std::chrono::milliseconds>(wake - now), std::chrono::milliseconds(1));
             GSource* timer = g_timeout_source_new(static_cast<guint>(remaining.count()));
             g_source_set_callback(
                 timer, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
@@ -185,6 +223,10 @@ public:
         }
         g_object_set_data_full(G_OBJECT(service.get()), deadlineKey, new std::shared_ptr<Deadline>(m_deadline),
                                [](gpointer p) { delete static_cast<std::shared_ptr<Deadline>*>(p); });
+        // A store that holds a call until its user unlocks it (KeePassXC searches so) would otherwise
+        // meet D-Bus's own 25-second limit while the person is still typing; our deadline governs.
+        g_dbus_proxy_set_default_timeout(G_DBUS_PROXY(service.get()),
+                                         static_cast<gint>(m_deadline->promptAllowance.count()));
         return service;
     }
 
@@ -192,6 +234,8 @@ private:
     GMainContext* m_context;
     std::shared_ptr<Deadline> m_deadline;
     ObjectPtr<GCancellable> m_cancellable;
+    CredentialVault::Patience* m_patience;
+    bool m_waiting = false;
 };
 
 struct Matches {
@@ -314,6 +358,71 @@ std::unexpected<VPNFailure> unavailable() {
     return std::unexpected(VPNFailure::credentialsUnavailable());
 }
 
+enum class Insert { stored, refused, sessionFailed };
+
+// One attempt at storing; `abandoned` collects the ids of stores given up while the store held them.
+Insert insertOnce(Call& call, std::string_view password, const Uuid& id, std::set<Uuid>& abandoned) {
+    const std::string account = id.string();
+    const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
+    if (!service) {
+        return call.abandoned() ? Insert::refused : Insert::sessionFailed;
+    }
+    const std::unique_ptr<SecretService, void (*)(SecretService*)> session(service.get(), closeSession);
+
+    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
+    // one beside it, and an existing password must survive untouched.
+    const auto attributes = lookupAttributes(account);
+    const auto existing = search(call, service.get(), attributes.get());
+    if (!existing || !existing->empty()) {
+        return Insert::refused;
+    }
+
+    const ValuePtr secret(secretValue(password));
+    if (!secret) {
+        return Insert::refused;
+    }
+    const auto properties = itemProperties(account);
+    bool unlocked = false;
+    bool created = false;
+    for (;;) {
+        const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
+            secret_service_create_item_dbus_path(service.get(), defaultCollection, properties.get(), secret.get(),
+                                                 SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
+        });
+        if (!result) {
+            // The store may still carry out a request it was holding when the call gave up; the next
+            // call takes away what it left under this id.
+            abandoned.insert(id);
+            return Insert::refused;
+        }
+        GError* error = nullptr;
+        const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
+        const ErrorPtr owned(error);
+        if (item) {
+            // A store whose own prompt the person cancelled may still report success (KeePassXC
+            // reports the item "/"), so the item must be there to count as stored.
+            const auto stored = search(call, service.get(), attributes.get());
+            return stored && !stored->empty() ? Insert::stored : Insert::refused;
+        }
+        // Each remedy once: a prompt the user refused leaves the same error behind.
+        if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
+            unlocked = true;
+            const gchar* paths[] = {defaultCollection, nullptr};
+            if (!unlock(call, service.get(), paths)) {
+                return Insert::refused;
+            }
+        } else if (!created && (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
+                                g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
+            created = true;
+            if (!createDefaultCollection(call, service.get())) {
+                return Insert::refused;
+            }
+        } else {
+            return Insert::sessionFailed;
+        }
+    }
+}
+
 } // namespace
 
 KeychainVault::KeychainVault(Deadlines deadlines) : m_deadlines(deadlines), m_context(g_main_context_new()) {}
@@ -326,65 +435,30 @@ KeychainVault::~KeychainVault() {
 }
 
 std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password, const Uuid& id) {
-    Call call(m_context, m_deadlines);
-    const std::string account = id.string();
-
-    const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
-    if (!service) {
-        return unavailable();
-    }
-    const std::unique_ptr<SecretService, void (*)(SecretService*)> session(service.get(), closeSession);
-
-    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
-    // one beside it, and an existing password must survive untouched.
-    const auto attributes = lookupAttributes(account);
-    const auto existing = search(call, service.get(), attributes.get());
-    if (!existing || !existing->empty()) {
-        return unavailable();
-    }
-
-    const ValuePtr secret(secretValue(password));
-    if (!secret) {
-        return unavailable();
-    }
-    const auto properties = itemProperties(account);
-    bool unlocked = false;
-    bool created = false;
-    for (;;) {
-        const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-            secret_service_create_item_dbus_path(service.get(), defaultCollection, properties.get(), secret.get(),
-                                                 SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
-        });
-        if (!result) {
-            return unavailable();
-        }
-        GError* error = nullptr;
-        const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
-        const ErrorPtr owned(error);
-        if (item) {
-            return {};
-        }
-        // Each remedy once: a prompt the user refused leaves the same error behind.
-        if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
-            unlocked = true;
-            const gchar* paths[] = {defaultCollection, nullptr};
-            if (!unlock(call, service.get(), paths)) {
-                return unavailable();
-            }
-        } else if (!created && (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
-                                g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
-            created = true;
-            if (!createDefaultCollection(call, service.get())) {
-                return unavailable();
-            }
-        } else {
-            return unavailable();
+    clearAbandoned();
+    Call call(m_context, m_deadlines, patience());
+    // Once more on a fresh session when the encrypted session failed: KWallet 5 refuses or garbles
+    // about one session in a hundred (a key that starts with a zero byte), and nothing was stored.
+    for (int attempt = 0;; ++attempt) {
+        const auto outcome = insertOnce(call, password, id, m_abandoned);
+        if (outcome != Insert::sessionFailed || attempt > 0) {
+            return outcome == Insert::stored ? std::expected<void, VPNFailure>() : unavailable();
         }
     }
 }
 
 std::expected<void, VPNFailure> KeychainVault::remove(const Uuid& id) {
-    Call call(m_context, m_deadlines);
+    clearAbandoned();
+    return removeItems(id);
+}
+
+void KeychainVault::clearAbandoned() {
+    // Each id here belongs to no location: its store failed, so the location was never saved.
+    std::erase_if(m_abandoned, [this](const Uuid& id) { return removeItems(id).has_value(); });
+}
+
+std::expected<void, VPNFailure> KeychainVault::removeItems(const Uuid& id) {
+    Call call(m_context, m_deadlines, patience());
     const auto service = call.openService(SECRET_SERVICE_NONE);
     if (!service) {
         return unavailable();

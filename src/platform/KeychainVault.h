@@ -3,6 +3,7 @@
 #include "core/CredentialVault.h"
 
 #include <chrono>
+#include <set>
 
 // GLib's own declaration; repeating the typedef keeps GLib's headers out of every user of the vault.
 extern "C" {
@@ -15,8 +16,10 @@ namespace vantorel {
 // through libsecret. One item per location in the default collection, found by the pair
 // (service, account = the identifier's canonical text).
 //
-// Calls block the caller, as the rest of the storage layer does, but never for long: each one runs on
-// a private GLib main context and gives up with `credentialsUnavailable` at its deadline.
+// Calls block the caller, as the rest of the storage layer does, and each one runs on a private GLib
+// main context. Without patience (see CredentialVault) a call gives up with `credentialsUnavailable`
+// at its deadline; with it, a call the store does not answer at once is handed to the patience,
+// which keeps the program alive, and may wait as long as a prompt, until the person stops it.
 class KeychainVault final : public CredentialVault {
 public:
     struct Deadlines {
@@ -44,7 +47,13 @@ public:
     std::expected<void, VPNFailure> remove(const Uuid& id) override;
 
 private:
+    std::expected<void, VPNFailure> removeItems(const Uuid& id);
+    // Takes away what stores that were given up on may have left behind after all.
+    void clearAbandoned();
+
     Deadlines m_deadlines;
+    // Ids whose store was given up on while the store held the request.
+    std::set<Uuid> m_abandoned;
     // One context for the vault's lifetime, so that the callback of a call abandoned at its deadline
     // still runs, during a later call, and frees what it holds.
     GMainContext* m_context;

@@ -2,8 +2,8 @@
 // a throwaway keyring; and what a password leaves behind on disk.
 #include "SecretServiceTesting.h"
 #include "app/AppModel.h"
-#include "core/PlatformText.h"
 #include "core/LibraryDocument.h"
+#include "core/PlatformText.h"
 #include "platform/KeychainVault.h"
 #include "support/TempDir.h"
 #include "ui/components/InputField.h"
@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace vantorel;
@@ -133,6 +134,49 @@ TEST_F(KeyringWindow, removalWhoseItemCannotBeDeleted) {
     const std::string_view leftBehind = platformText().credentialLeftBehind;
     EXPECT_EQ(alert->text(), QString::fromUtf8(leftBehind.data(), qsizetype(leftBehind.size())));
     EXPECT_EQ(storedItems("").count, 1);
+}
+
+// A store that holds its answer (the stand-in answers each CreateItem two seconds late): the window
+// says it waits and keeps painting, and the save goes through. Given up with Escape, the sheet closes
+// at once; the item the store creates when it finally answers is taken away by the next call.
+TEST_F(KeyringWindow, heldSaveKeepsTheWindowAliveAndCanBeGivenUp) {
+    requireSecretService("stand-in");
+    startWindow();
+    AddLocationSheet& sheet = *m_window->contentView()->sheet();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    sheet.installEventFilter(&counter);
+    bool waitingShown = false;
+    QTimer::singleShot(1000, [&] {
+        waitingShown = sheet.view()->findChild<QWidget*>("waitingNotice")->isVisible();
+        counter.paints = 0;
+        sheet.update(); // as an expose from the window system would ask
+    });
+    const auto [error, elapsed] = addThroughTheSheet("Oslo");
+    EXPECT_EQ(error, "");
+    EXPECT_GE(elapsed, std::chrono::milliseconds(2000));
+    EXPECT_TRUE(waitingShown);
+    EXPECT_GT(counter.paints, 0) << "the sheet was painted again while the store was asked";
+
+    std::chrono::steady_clock::time_point escaped;
+    QTimer::singleShot(1000, [&] {
+        escaped = std::chrono::steady_clock::now();
+        QTest::keyClick(&sheet, Qt::Key_Escape);
+    });
+    EXPECT_EQ(addThroughTheSheet("Bergen").first, "");
+    EXPECT_LT(std::chrono::steady_clock::now() - escaped, std::chrono::milliseconds(500));
+    settle();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(m_model->library().profiles.size(), 1u);
+    QTest::qWait(1500); // the store answers the abandoned request and creates its item
+    EXPECT_EQ(storedItems("").count, 2);
+    m_model->remove(m_model->library().profiles[0]);
+    EXPECT_EQ(storedItems("").count, 0);
 }
 
 // Two locations added with distinctive passwords and one removed: neither password appears in any

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -278,4 +279,35 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(oslo.inMemory());
     EXPECT_FALSE(bergen.inMemory());
+}
+
+// A save the secret store holds: the sheet says so and takes no typing, the event loop runs on, and
+// Escape gives the wait up, closes the sheet and stores nothing; answered later, the save goes on.
+TEST_F(AddLocationSheetTest, ASaveTheStoreHoldsCanBeWaitedForOrGivenUp) {
+    startWindow();
+    m_vault->holdInsert = true;
+    open();
+    fill(valid);
+    bool seen = false;
+    QTimer::singleShot(400, [&] {
+        seen = true;
+        EXPECT_TRUE(view().findChild<QWidget*>("waitingNotice")->isVisible());
+        EXPECT_FALSE(field("nameField").isEnabled());
+        EXPECT_FALSE(view().saveButton()->isEnabled());
+        QTest::keyClick(&sheet(), Qt::Key_Escape);
+    });
+    QTest::mouseClick(view().saveButton(), Qt::LeftButton);
+    EXPECT_TRUE(seen) << "the event loop ran while the store was asked";
+    settle();
+    EXPECT_FALSE(sheet().isVisible());
+    EXPECT_FALSE(m_model->waitingForSecretStore());
+    EXPECT_FALSE(std::filesystem::exists(document()));
+
+    open();
+    fill(valid);
+    QTimer::singleShot(400, [&] { m_vault->released = true; });
+    QTest::mouseClick(view().saveButton(), Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(sheet().isVisible());
+    EXPECT_EQ(stored().profiles.size(), 1u);
 }

@@ -40,6 +40,14 @@ void AddLocationSheet::present() {
     m_view->firstField()->setFocus(Qt::OtherFocusReason);
 }
 
+void AddLocationSheet::reject() {
+    if (m_view != nullptr && m_model.waitingForSecretStore()) {
+        m_view->cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
 AddLocationView* AddLocationSheet::view() const {
     return m_view;
 }

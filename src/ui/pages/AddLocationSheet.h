@@ -26,6 +26,10 @@ public:
     // The content while the sheet is shown; null otherwise.
     AddLocationView* view() const;
 
+    // Escape and closing the window come here: while a save waits for the secret store, the wait is
+    // given up first, and the sheet closes once the save has returned.
+    void reject() override;
+
 protected:
     bool event(QEvent* event) override;
 

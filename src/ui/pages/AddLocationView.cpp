@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace vantorel {
 
@@ -46,6 +47,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
       m_password(new InputField(QStringLiteral("VPN password"), toQString(platformText().passwordPlaceholder),
                                 InputField::Kind::secret, this)),
       m_error(new TextLabel({}, Fonts::system(12), Palette::error.color(), this)),
+      m_waiting(new Notice(QStringLiteral("clock"), toQString(platformText().waitingToStore), this)),
       m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
       m_save(new AccentButton(QStringLiteral("Save location"), this)) {
     m_name->setObjectName(QStringLiteral("nameField"));
@@ -57,6 +59,8 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     m_error->setObjectName(QStringLiteral("errorLine"));
     m_error->hide();
     announceAsAlert(m_error);
+    m_waiting->setObjectName(QStringLiteral("waitingNotice"));
+    m_waiting->hide();
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setFont(Fonts::system(13, QFont::Medium));
@@ -64,7 +68,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     // The dialog around it presses the default button on Return, and only while it is enabled.
     m_save->setDefault(true);
     m_cancel->setAutoDefault(false);
-    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancelRequested);
+    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancel);
     connect(m_save, &QPushButton::clicked, this, &AddLocationView::save);
 
     auto* column = new QVBoxLayout(this);
@@ -85,6 +89,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     column->addWidget(m_username);
     column->addWidget(m_password);
     column->addWidget(m_error);
+    column->addWidget(m_waiting);
     if (m_file && m_file->carriesPassword()) {
         m_passwordNotice = new Notice(
             QStringLiteral("key"),
@@ -184,11 +189,41 @@ AddLocationView::~AddLocationView() {
 
 void AddLocationView::refresh() {
     m_save->setEnabled(m_model.canEdit());
+    // While the secret store is asked, what it was given stays as it is; Cancel stays open.
+    const bool waiting = m_model.waitingForSecretStore();
+    for (QWidget* field :
+         {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_country), static_cast<QWidget*>(m_server),
+          static_cast<QWidget*>(m_identity), static_cast<QWidget*>(m_username), static_cast<QWidget*>(m_password)}) {
+        field->setEnabled(!waiting);
+    }
+    if (m_choices != nullptr) {
+        m_choices->setEnabled(!waiting);
+    }
+    if (waiting != m_waiting->isVisible()) {
+        m_waiting->setVisible(waiting);
+        if (waiting) {
+            m_cancel->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void AddLocationView::cancel() {
+    if (m_model.waitingForSecretStore()) {
+        m_cancelled = true;
+        m_model.stopWaitingForSecretStore();
+        return;
+    }
+    emit cancelRequested();
 }
 
 void AddLocationView::save() {
     const auto added = m_model.add(m_name->text(), m_country->text(), m_server->text(), m_identity->text(),
                                    m_username->text(), m_password->text());
+    // Given up while the store was asked: the sheet closes as Cancel closes it, with nothing stored.
+    if (std::exchange(m_cancelled, false)) {
+        emit cancelRequested();
+        return;
+    }
     if (!added) {
         // Shown afresh each time, so that a screen reader announces a second failure as well.
         m_error->hide();

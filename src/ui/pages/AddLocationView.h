@@ -37,6 +37,9 @@ public:
     void save();
     // Empties the password field, its undo history and the memory that held the password.
     void wipePassword();
+    // Cancel, Escape or the window closing: while a save waits for the secret store, the wait is
+    // given up and the sheet closes once the save has returned; otherwise it closes now.
+    void cancel();
 
     // Shows the model as it is now; runs by itself on the turn after the model announces a change.
     void refresh();
@@ -59,6 +62,7 @@ private:
     // Kept while the sheet is open only when there is a choice to make; wiped when dropped.
     std::optional<ProviderFile> m_file;
     bool m_fromFile;
+    bool m_cancelled = false;
     InputField* m_name;
     InputField* m_country;
     InputField* m_server;
@@ -66,6 +70,7 @@ private:
     InputField* m_username;
     InputField* m_password;
     TextLabel* m_error;
+    Notice* m_waiting;
     QListWidget* m_choices = nullptr;
     Notice* m_passwordNotice = nullptr;
     Notice* m_authorityNotice = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/shell/ContentView.h"
 
 #include "app/AppModel.h"
+#include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/Divider.h"
@@ -144,6 +145,25 @@ void ContentView::refresh() {
     }
     refreshAlert();
     refreshSheet();
+    refreshWaiting();
+}
+
+void ContentView::refreshWaiting() {
+    const bool waiting = m_model.waitingForSecretStore() && !m_sheet->isVisible();
+    if (waiting && m_waiting == nullptr) {
+        m_waiting = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"),
+                                    toQString(platformText().waitingToDelete), QMessageBox::NoButton, this);
+        m_waiting->setObjectName(QStringLiteral("waitingAlert"));
+        QPushButton* stop = m_waiting->addButton(QStringLiteral("Stop waiting"), QMessageBox::RejectRole);
+        stop->setObjectName(QStringLiteral("stopWaitingButton"));
+        // The button, Escape and closing it all give up the wait; it goes away when the wait ends.
+        connect(m_waiting, &QMessageBox::finished, this, [this] { m_model.stopWaitingForSecretStore(); });
+    }
+    if (waiting && !m_waiting->isVisible()) {
+        m_waiting->open();
+    } else if (!waiting && m_waiting != nullptr && m_waiting->isVisible()) {
+        m_waiting->hide();
+    }
 }
 
 QMessageBox* ContentView::alert() {

@@ -49,6 +49,7 @@ private:
     void refresh();
     void refreshAlert();
     void refreshSheet();
+    void refreshWaiting();
     QWidget* buildDetail();
 
     AppModel& m_model;
@@ -60,6 +61,8 @@ private:
     std::array<QWidget*, allPages.size()> m_pages{};
     QVBoxLayout* m_pageLayout = nullptr;
     QMessageBox* m_alert = nullptr;
+    // Shown while a removal waits for the secret store; the sheet shows its own waiting.
+    QMessageBox* m_waiting = nullptr;
     AddLocationSheet* m_sheet = nullptr;
 };
 
