@@ -42,6 +42,11 @@ protected:
         settle();
         ASSERT_TRUE(sheet().isVisible());
     }
+    void fill(const QStringList& texts) {
+        for (int i = 0; i < texts.size(); ++i) {
+            field(fieldNames[i]).setText(texts[i]);
+        }
+    }
     QStringList typed() const {
         QStringList out;
         for (const char* name : fieldNames) {
