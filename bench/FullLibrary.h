@@ -7,11 +7,11 @@
 
 namespace vantorel {
 
-// The largest library the program accepts: 200 locations, a third of them favourites, the first
-// one selected.
-inline ProfileLibrary fullLibrary() {
+// The largest library the program accepts, 200 locations, or the first `count` of them: a third of
+// them favourites, the first one selected.
+inline ProfileLibrary fullLibrary(int count = 200) {
     ProfileLibrary library;
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < count; ++i) {
         library.profiles.push_back(VPNProfile{Uuid::random(), "Location " + std::to_string(i), "Netherlands",
                                               "nl" + std::to_string(i) + ".vpn.example.com", "vpn.example.com",
                                               "customer-0042", Uuid::random(), i % 3 == 0});
