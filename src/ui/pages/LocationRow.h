@@ -16,8 +16,9 @@ class SymbolButton;
 
 // One saved location in the Locations list: its symbol, name and country, and its three controls
 // (favourite, select, and a menu with the removal). The symbol and the two lines are painted by
-// the row itself and only the controls are widgets of their own: a list of 200 rows is shown,
-// hidden and moved on every keystroke in the search box, and every child widget adds to that.
+// the row itself and only the controls are widgets of their own: the rows in view are given other
+// locations and moved as the page scrolls and on every keystroke in the search box, and every
+// child widget adds to that.
 // Assistive technology reads the row by its name, with the country as its description.
 // A row shows the location it was last given and reports what the user asks for; it changes
 // nothing itself. It draws no background: the list behind it paints the rows.

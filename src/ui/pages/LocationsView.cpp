@@ -192,11 +192,12 @@ void LocationsView::refresh() {
     }
     m_favorites->setChecked(m_model.favoritesOnly());
 
-    const std::vector<VPNProfile> visible = m_model.visibleProfiles();
-    m_list->setLocations(visible, m_model.library(), canEdit);
-    m_list->setVisible(!visible.empty());
-    m_emptyState->setVisible(visible.empty());
-    if (visible.empty()) {
+    std::vector<VPNProfile> visible = m_model.visibleProfiles();
+    const bool none = visible.empty();
+    m_list->setLocations(std::move(visible), m_model.library().selectedID, canEdit);
+    m_list->setVisible(!none);
+    m_emptyState->setVisible(none);
+    if (none) {
         refreshEmptyState(!m_model.library().profiles.empty(), canEdit);
     }
 }

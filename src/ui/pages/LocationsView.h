@@ -22,8 +22,8 @@ class ToggleButton;
 
 // The saved locations that pass the search and the favourites filter, favourites first, with the
 // controls to add, favourite, select and remove them; or, when none is listed, a panel that says
-// why. There is one row per location, kept for as long as the location exists and updated in place:
-// typing in the search box shows and hides rows, it never builds them again.
+// why. Only the rows in view have widgets of their own (LocationList), so typing in the search box
+// costs what is on screen, whatever the size of the library.
 class LocationsView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LocationsView)
