@@ -37,7 +37,7 @@ int LocationList::pitch() const {
 }
 
 LocationRow* LocationList::newRow() {
-    auto* row = new LocationRow(this);
+    auto* row = new LocationRow(m_texts, this);
     row->hide();
     m_wire(*row);
     return row;

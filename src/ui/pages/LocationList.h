@@ -2,6 +2,7 @@
 
 #include "core/Uuid.h"
 #include "core/VPNProfile.h"
+#include "ui/pages/LocationRow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace vantorel {
-
-class LocationRow;
 
 // The rows of the Locations page, one under the other with a 1-point gap. The list is as tall as
 // all of its rows, so that the page area around it scrolls over the whole list, but only the rows
@@ -69,6 +68,7 @@ private:
     int pitch() const;
 
     std::function<void(LocationRow&)> m_wire;
+    RowTexts m_texts;
     QWidget* m_tabPredecessor = nullptr;
     std::vector<VPNProfile> m_locations;
     std::optional<Uuid> m_selected;

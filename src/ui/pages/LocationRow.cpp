@@ -47,21 +47,32 @@ int symbolSide() {
     return side;
 }
 
-// Sets `text` on `target`, shaped in `font`, ending in an ellipsis where it is wider than `width`.
-void fit(QStaticText& target, const QString& text, const QFont& font, int width) {
-    target.setText(text);
-    target.prepare(QTransform(), font);
-    if (target.size().width() > width) {
-        target.setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
-        target.prepare(QTransform(), font);
-    }
+QString detailText(const VPNProfile& profile) {
+    return QString::fromStdString(profile.country) + QStringLiteral("  \u00B7  IKEv2");
 }
 
 } // namespace
 
-LocationRow::LocationRow(QWidget* parent)
-    : QWidget(parent), m_star(new SymbolButton(QStringLiteral("star"), this)), m_select(new PlainButton(this)),
-      m_menuButton(new SymbolButton(QStringLiteral("ellipsis"), this)),
+QStaticText RowTexts::line(const QString& text, const QFont& font, int width) {
+    Key key{text, font, width};
+    if (const QStaticText* found = m_lines.object(key)) {
+        return *found;
+    }
+    auto* line = new QStaticText(text);
+    line->setTextFormat(Qt::PlainText);
+    line->prepare(QTransform(), font);
+    if (line->size().width() > width) {
+        line->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
+        line->prepare(QTransform(), font);
+    }
+    const QStaticText shaped = *line;
+    m_lines.insert(std::move(key), line);
+    return shaped;
+}
+
+LocationRow::LocationRow(RowTexts& texts, QWidget* parent)
+    : QWidget(parent), m_texts(texts), m_star(new SymbolButton(QStringLiteral("star"), this)),
+      m_select(new PlainButton(this)), m_menuButton(new SymbolButton(QStringLiteral("ellipsis"), this)),
       m_remove(new QAction(QStringLiteral("Remove location\u2026"), this)) {
     m_star->setObjectName(QStringLiteral("favoriteButton"));
     m_star->setFont(Fonts::system(13));
@@ -78,8 +89,6 @@ LocationRow::LocationRow(QWidget* parent)
     m_menuButton->setColor(Palette::muted.color());
     m_menuButton->setFixedWidth(24);
     m_remove->setObjectName(QStringLiteral("removeAction"));
-    m_name.setTextFormat(Qt::PlainText);
-    m_detail.setTextFormat(Qt::PlainText);
 
     connect(m_star, &QPushButton::clicked, this, [this] { emit favoriteRequested(m_profile); });
     connect(m_select, &QPushButton::clicked, this, [this] { emit selectRequested(m_profile); });
@@ -108,9 +117,8 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
     const QString name = QString::fromStdString(profile.name);
     m_profile = profile;
     if (!m_filled || !sameTexts) {
-        const QString detail = QString::fromStdString(profile.country) + QStringLiteral("  \u00B7  IKEv2");
         setAccessibleName(name);
-        setAccessibleDescription(detail);
+        setAccessibleDescription(detailText(profile));
         m_menuButton->setAccessibleName(QStringLiteral("More actions for %1").arg(name));
         m_textsReady = false;
         update();
@@ -152,10 +160,11 @@ QRect LocationRow::textArea() const {
 }
 
 void LocationRow::prepareTexts() {
-    // Shaped when first painted, so that rows that are never scrolled into view cost no shaping.
+    // Shaped when first painted, so that a row given a location it is never painted with costs no
+    // shaping.
     const int width = textArea().width();
-    fit(m_name, QString::fromStdString(m_profile.name), nameFont(), width);
-    fit(m_detail, QString::fromStdString(m_profile.country) + QStringLiteral("  \u00B7  IKEv2"), detailFont(), width);
+    m_name = m_texts.line(QString::fromStdString(m_profile.name), nameFont(), width);
+    m_detail = m_texts.line(detailText(m_profile), detailFont(), width);
     m_textsReady = true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/VPNProfile.h"
 
+#include <QCache>
+#include <QFont>
 #include <QStaticText>
 #include <QWidget>
 #include <array>
@@ -13,6 +15,25 @@ class QPushButton;
 namespace vantorel {
 
 class SymbolButton;
+
+// Lines of row text, shaped once and shared by the rows of one list. Shaping is most of what
+// painting a row costs, and the same lines come back again and again: a country that many
+// locations share, the rows of a search typed and taken back, rows scrolled away and back.
+class RowTexts final {
+public:
+    // `text` in `font`, ending in an ellipsis where it is wider than `width`.
+    QStaticText line(const QString& text, const QFont& font, int width);
+
+private:
+    struct Key {
+        QString text;
+        QFont font;
+        int width;
+        friend bool operator==(const Key&, const Key&) = default;
+        friend size_t qHash(const Key& key, size_t seed = 0) { return qHashMulti(seed, key.text, key.font, key.width); }
+    };
+    QCache<Key, QStaticText> m_lines{512};
+};
 
 // One saved location in the Locations list: its symbol, name and country, and its three controls
 // (favourite, select, and a menu with the removal). The symbol and the two lines are painted by
@@ -27,7 +48,8 @@ class LocationRow final : public QWidget {
     Q_DISABLE_COPY_MOVE(LocationRow)
 
 public:
-    explicit LocationRow(QWidget* parent = nullptr);
+    // `texts` outlives the row.
+    LocationRow(RowTexts& texts, QWidget* parent = nullptr);
 
     // Shows `profile`; `selected` whether it is the library's selection, `canEdit` whether the
     // model takes edits now.
@@ -55,6 +77,7 @@ private:
     void prepareTexts();
     void showMenu();
 
+    RowTexts& m_texts;
     VPNProfile m_profile;
     bool m_selected = false;
     bool m_canEdit = false;
