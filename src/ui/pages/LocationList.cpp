@@ -88,13 +88,13 @@ void LocationList::arrangeOnce() {
     }
     const QWidget* focus = window()->focusWidget();
     std::vector<LocationRow*> freed;
-    LocationRow* lostFocus = nullptr;
+    std::optional<Placed> lostFocus;
     for (std::size_t i = 0; i < m_placed.size(); ++i) {
         if (kept[i]) {
             continue;
         }
         if (m_placed[i].row->isAncestorOf(focus)) {
-            lostFocus = m_placed[i].row;
+            lostFocus = m_placed[i];
         } else {
             freed.push_back(m_placed[i].row);
         }
@@ -121,9 +121,14 @@ void LocationList::arrangeOnce() {
     }
     m_placed = std::move(placed);
 
-    // Tab visits the rows that are widgets in list order; focusNextPrevChild() fills the gaps.
+    // Tab visits the rows that are widgets in list order; focusNextPrevChild() fills the gaps. A row
+    // whose location went while it held the focus stands where it stood until it is hidden below.
     std::vector<LocationRow*> order;
     std::ranges::transform(m_placed, std::back_inserter(order), &Placed::row);
+    if (lostFocus) {
+        const auto after = std::ranges::find_if(m_placed, [&](const Placed& p) { return p.index >= lostFocus->index; });
+        order.insert(order.begin() + (after - m_placed.begin()), lostFocus->row);
+    }
     if (order != m_tabOrder) {
         QWidget* previous = m_tabPredecessor;
         for (LocationRow* row : order) {
@@ -137,10 +142,11 @@ void LocationList::arrangeOnce() {
         m_tabOrder = std::move(order);
     }
 
-    // Hidden last, and the row that held the focus after the others, so that Qt moves the focus on
-    // along the new order.
-    if (lostFocus != nullptr) {
-        freed.push_back(lostFocus);
+    // Hidden last, and the row that held the focus after the others: Qt then moves the focus on to
+    // the row that took its place, and the page area scrolls to it, as when a row of a list of
+    // widgets goes.
+    if (lostFocus) {
+        freed.push_back(lostFocus->row);
     }
     for (LocationRow* row : freed) {
         row->hide();
@@ -167,10 +173,14 @@ std::vector<std::size_t> LocationList::wantedRows() const {
     if (m_reaching && *m_reaching < count) {
         rows.push_back(*m_reaching);
     }
+    // The row holding the focus, or when its location went, the row taking its place.
     if (const LocationRow* focused = rowHolding(window()->focusWidget())) {
         const auto found = std::ranges::find(m_locations, focused->profile().id, &VPNProfile::id);
+        const auto was = std::ranges::find(m_placed, focused, &Placed::row);
         if (found != m_locations.end()) {
             rows.push_back(std::size_t(found - m_locations.begin()));
+        } else if (was != m_placed.end()) {
+            rows.push_back(std::min(was->index, count - 1));
         }
     }
     std::ranges::sort(rows);
