@@ -49,6 +49,10 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
         QStringLiteral(
             "Only add customer VPN credentials here. Reseller API keys belong on your service\u2019s backend."),
         this));
+    // The page is only ever taller than its content for a moment, when the list has shrunk and the
+    // page area has not caught up yet: the room goes below the content, so that the list is not
+    // pushed down (and its rows out of view) meanwhile.
+    column->addStretch(1);
 
     m_confirmation = new QMessageBox(this);
     m_confirmation->setObjectName(QStringLiteral("removalConfirmation"));
