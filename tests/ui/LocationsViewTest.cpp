@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace vantorel;
@@ -21,7 +23,7 @@ namespace {
 class LocationsViewTest : public WindowFixture {
 protected:
     // Starts the window on the Locations page over `names` (a leading '*' marks a favourite).
-    void startWith(std::initializer_list<std::string> names, std::optional<std::size_t> selected = 0) {
+    void startWith(const std::vector<std::string>& names, std::optional<std::size_t> selected = 0) {
         ProfileLibrary library;
         for (std::string name : names) {
             const bool favorite = name.front() == '*';
@@ -161,22 +163,46 @@ TEST_F(LocationsViewTest, StarSelectAndRemoveChangeTheDocument) {
 }
 
 // Tab walks the rows in the order they are listed, through each row's buttons, and each button
-// names the location it is for: a screen reader hears it out of its row.
+// names the location it is for: a screen reader hears it out of its row. In the largest library
+// only the rows in view have widgets, yet Tab reaches every row, the page area following it.
 TEST_F(LocationsViewTest, TabReachesEveryRowsButtonsInListOrder) {
-    startWith({"Oslo", "London", "Paris"}, std::nullopt);
-    // Starring Paris moves its row, made last, to the top.
+    std::vector<std::string> many{"Oslo", "London", "Paris"};
+    while (many.size() < ProfileLibrary::maxProfiles) {
+        many.push_back("Place " + std::to_string(many.size()));
+    }
+    startWith(many, std::nullopt);
+    // Starring Paris moves its row to the top.
     m_model->favorite(m_model->library().profiles[2]);
     settle();
+    const auto listed = names(m_model->visibleProfiles());
     ASSERT_EQ(rowNames().front(), "Paris");
+    EXPECT_LT(content().findChildren<LocationRow*>().size() * 4, listed.size());
+    QWidget& view = *part<QScrollArea>("pageScrollArea").viewport();
+    QScrollBar& bar = *part<QScrollArea>("pageScrollArea").verticalScrollBar();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     search().setFocus(Qt::TabFocusReason);
     QTest::keyClick(&search(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &favoritesToggle());
-    for (const LocationRow* row : rows()) {
-        for (const QWidget* control : row->controls()) {
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        // Once, the page is scrolled away from the focus: the rows in view have their widgets, and
+        // Tab, then Shift+Tab, go on from the focus.
+        if (i == 10) {
+            bar.setValue(bar.maximum() / 2);
+            EXPECT_TRUE(qobject_cast<LocationRow*>(view.childAt(view.width() / 4, view.height() / 2)));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            bar.setValue(bar.maximum() / 2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const auto* row = qobject_cast<LocationRow*>(QApplication::focusWidget()->parentWidget());
+        ASSERT_TRUE(row != nullptr && row->profile().name == listed[i]) << listed[i];
+        for (const QWidget* control : row->controls()) {
+            if (control != row->controls().front()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
             EXPECT_EQ(QApplication::focusWidget(), control);
-            EXPECT_TRUE(control->accessibleName().contains(row->profile().name.c_str()));
+            EXPECT_TRUE(control->accessibleName().contains(listed[i].c_str()));
+            EXPECT_TRUE(view.rect().contains(QRect(control->mapTo(&view, QPoint()), control->size())));
         }
     }
 }
