@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -180,7 +181,12 @@ TEST_F(LocationsViewTest, TabReachesEveryRowsButtonsInListOrder) {
     QWidget& view = *part<QScrollArea>("pageScrollArea").viewport();
     QScrollBar& bar = *part<QScrollArea>("pageScrollArea").verticalScrollBar();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    // A row reused for another location closes the menu opened for the one before.
+    QTest::mouseClick(rows()[3]->findChild<QPushButton*>("menuButton"), Qt::LeftButton);
+    const QMenu* menu = rows()[3]->findChild<QMenu*>("rowMenu");
     search().setFocus(Qt::TabFocusReason);
+    bar.setValue(bar.maximum() / 2);
+    EXPECT_TRUE(menu != nullptr && !menu->isVisible());
     QTest::keyClick(&search(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &favoritesToggle());
     for (std::size_t i = 0; i < listed.size(); ++i) {

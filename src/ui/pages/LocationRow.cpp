@@ -106,6 +106,11 @@ LocationRow::LocationRow(RowTexts& texts, QWidget* parent)
 }
 
 void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool canEdit) {
+    // The list reuses rows for other locations: a menu opened for the location shown before must
+    // not remove the one shown now.
+    if (m_menu != nullptr && profile.id != m_profile.id) {
+        m_menu->hide();
+    }
     // Every keystroke in the search box passes every shown row through here: a row whose location
     // and state are the same byte for byte is left alone, without a repaint.
     const bool sameTexts = profile.name == m_profile.name && profile.country == m_profile.country;
