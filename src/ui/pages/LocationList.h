@@ -34,7 +34,7 @@ public:
     LocationList(std::function<void(LocationRow&)> wire, QWidget* parent = nullptr);
 
     // Lists `visible`, in that order; `selected` is the library's selection, `canEdit` whether the
-    // model takes edits now. A row that stays listed keeps its widgets.
+    // model takes edits now. A location that stays in view keeps the widgets of its row.
     void setLocations(std::vector<VPNProfile> visible, const std::optional<Uuid>& selected, bool canEdit);
     // The control Tab comes from before the first row.
     void setTabPredecessor(QWidget* widget) { m_tabPredecessor = widget; }
