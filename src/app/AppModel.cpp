@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
+#include <numeric>
 
 namespace vantorel {
 namespace {
@@ -153,37 +154,39 @@ std::optional<VPNProfile> AppModel::activeProfile() const {
 }
 
 std::vector<VPNProfile> AppModel::visibleProfiles() const {
+    // Filtering keeps the order it is given, so the whole library is sorted once per change and
+    // each search only filters it. Sorted by position, so that the sort moves no strings; equal
+    // names keep their stored order. The collator loads the locale's ordering rules, so it is made
+    // when a list is first sorted, not while the window is opening.
+    const auto& profiles = m_library.profiles;
+    if (!m_listOrder) {
+        if (!m_collator) {
+            m_collator = std::make_unique<NameCollator>(QLocale().name().toStdString());
+        }
+        const NameCollator& collator = *m_collator;
+        std::vector<std::size_t> order(profiles.size());
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) {
+            if (profiles[a].favorite != profiles[b].favorite) {
+                return profiles[a].favorite;
+            }
+            return collator.less(profiles[a].name, profiles[b].name);
+        });
+        m_listOrder = std::move(order);
+    }
     // The query is searched as typed: not trimmed, so a lone space is a real search.
     const text::CaselessPattern query(utf8(m_query));
-    std::vector<const VPNProfile*> kept;
+    std::vector<VPNProfile> visible;
     std::string searched;
-    for (const auto& profile : m_library.profiles) {
+    for (const std::size_t position : *m_listOrder) {
+        const VPNProfile& profile = profiles[position];
         if (m_favoritesOnly && !profile.favorite) {
             continue;
         }
         searched.assign(profile.name).append(" ").append(profile.country);
-        if (!query.foundIn(searched)) {
-            continue;
+        if (query.foundIn(searched)) {
+            visible.push_back(profile);
         }
-        kept.push_back(&profile);
-    }
-    // Sorted by pointer, so that the sort moves no strings; equal names keep their stored order.
-    // The collator loads the locale's ordering rules, so it is made when a list is first sorted,
-    // not while the window is opening.
-    if (!m_collator) {
-        m_collator = std::make_unique<NameCollator>(QLocale().name().toStdString());
-    }
-    const NameCollator& collator = *m_collator;
-    std::ranges::stable_sort(kept, [&collator](const VPNProfile* a, const VPNProfile* b) {
-        if (a->favorite != b->favorite) {
-            return a->favorite;
-        }
-        return collator.less(a->name, b->name);
-    });
-    std::vector<VPNProfile> visible;
-    visible.reserve(kept.size());
-    for (const VPNProfile* profile : kept) {
-        visible.push_back(*profile);
     }
     return visible;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace vantorel {
@@ -115,6 +116,9 @@ private:
     template <typename T, typename V> void publish(T& field, V&& value) {
         emit willChange();
         field = std::forward<V>(value);
+        if constexpr (std::is_same_v<T, ProfileLibrary>) {
+            m_listOrder.reset();
+        }
     }
     void start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer);
     void offerImport(std::expected<ProviderFile, VPNFailure> reading);
@@ -144,6 +148,9 @@ private:
     // Null only when the platform gave no data folder; canEdit is then false for good.
     std::unique_ptr<ProfileRepository> m_repository;
     mutable std::unique_ptr<NameCollator> m_collator; // made on first use
+    // Positions in m_library.profiles, favourites first and then by name: sorted when first asked
+    // for after the library changed, so that a keystroke in the search only filters.
+    mutable std::optional<std::vector<std::size_t>> m_listOrder;
     std::filesystem::path m_importHelper;
     class SecretStorePatience;
     std::unique_ptr<SecretStorePatience> m_patience;

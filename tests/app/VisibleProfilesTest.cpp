@@ -45,6 +45,11 @@ TEST_F(VisibleProfilesTest, FavouritesFirstThenByNameAmongThoseFilteredAndFound)
         model.setFavoritesOnly(row.favoritesOnly);
         EXPECT_EQ(names(model.visibleProfiles()), row.expected);
     }
+    // A changed library is sorted again: a new favourite moves ahead.
+    model.setQuery("");
+    model.setFavoritesOnly(true);
+    model.favorite(model.library().profiles[5]);
+    EXPECT_EQ(names(model.visibleProfiles()), (Names{"amsterdam", "Athens", "Z\xC3\xBCrich"}));
 
     // Equal names keep their stored order also past the sixteen locations below which a plain
     // sort happens to keep it too.
