@@ -69,6 +69,11 @@ private:
     AppModel& m_model;
 };
 
+struct AppModel::Listing {
+    std::vector<std::size_t> order;
+    std::vector<text::CaselessText> searched;
+};
+
 AppModel::AppModel(QObject* parent)
     : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()) {
     start(platformDocumentPath(), {});
@@ -159,32 +164,32 @@ std::vector<VPNProfile> AppModel::visibleProfiles() const {
     // names keep their stored order. The collator loads the locale's ordering rules, so it is made
     // when a list is first sorted, not while the window is opening.
     const auto& profiles = m_library.profiles;
-    if (!m_listOrder) {
+    if (!m_listing) {
         if (!m_collator) {
             m_collator = std::make_unique<NameCollator>(QLocale().name().toStdString());
         }
         const NameCollator& collator = *m_collator;
-        std::vector<std::size_t> order(profiles.size());
-        std::iota(order.begin(), order.end(), std::size_t(0));
-        std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) {
+        auto listing = std::make_unique<Listing>();
+        listing->order.resize(profiles.size());
+        std::iota(listing->order.begin(), listing->order.end(), std::size_t(0));
+        std::ranges::stable_sort(listing->order, [&](std::size_t a, std::size_t b) {
             if (profiles[a].favorite != profiles[b].favorite) {
                 return profiles[a].favorite;
             }
             return collator.less(profiles[a].name, profiles[b].name);
         });
-        m_listOrder = std::move(order);
+        // The name and the country are searched as one text.
+        for (const VPNProfile& profile : profiles) {
+            listing->searched.emplace_back(profile.name + " " + profile.country);
+        }
+        m_listing = std::move(listing);
     }
     // The query is searched as typed: not trimmed, so a lone space is a real search.
     const text::CaselessPattern query(utf8(m_query));
     std::vector<VPNProfile> visible;
-    std::string searched;
-    for (const std::size_t position : *m_listOrder) {
+    for (const std::size_t position : m_listing->order) {
         const VPNProfile& profile = profiles[position];
-        if (m_favoritesOnly && !profile.favorite) {
-            continue;
-        }
-        searched.assign(profile.name).append(" ").append(profile.country);
-        if (query.foundIn(searched)) {
+        if ((!m_favoritesOnly || profile.favorite) && query.foundIn(m_listing->searched[position])) {
             visible.push_back(profile);
         }
     }

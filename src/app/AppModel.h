@@ -117,7 +117,7 @@ private:
         emit willChange();
         field = std::forward<V>(value);
         if constexpr (std::is_same_v<T, ProfileLibrary>) {
-            m_listOrder.reset();
+            m_listing.reset();
         }
     }
     void start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer);
@@ -148,9 +148,11 @@ private:
     // Null only when the platform gave no data folder; canEdit is then false for good.
     std::unique_ptr<ProfileRepository> m_repository;
     mutable std::unique_ptr<NameCollator> m_collator; // made on first use
-    // Positions in m_library.profiles, favourites first and then by name: sorted when first asked
-    // for after the library changed, so that a keystroke in the search only filters.
-    mutable std::optional<std::vector<std::size_t>> m_listOrder;
+    // What every search of the library needs, made when first asked for after the library changed,
+    // so that a keystroke in the search box only filters: the positions in m_library.profiles,
+    // favourites first and then by name, and the searched text of each profile, prepared.
+    struct Listing;
+    mutable std::unique_ptr<Listing> m_listing;
     std::filesystem::path m_importHelper;
     class SecretStorePatience;
     std::unique_ptr<SecretStorePatience> m_patience;

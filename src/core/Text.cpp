@@ -225,25 +225,38 @@ bool canonicallyEqual(std::string_view a, std::string_view b) {
     return U_SUCCESS(status) && na == nb;
 }
 
-struct CaselessPattern::Folded {
-    icu::UnicodeString pattern;
+struct CaselessFolded {
+    icu::UnicodeString form;
 };
+
+CaselessText::CaselessText(std::string_view text)
+    : m_valid(nfd() != nullptr && isValidUtf8(text)),
+      m_folded(std::make_unique<CaselessFolded>(m_valid ? caselessForm(text) : icu::UnicodeString())) {}
+
+CaselessText::~CaselessText() = default;
+CaselessText::CaselessText(CaselessText&&) noexcept = default;
+CaselessText& CaselessText::operator=(CaselessText&&) noexcept = default;
 
 CaselessPattern::CaselessPattern(std::string_view needle)
     : m_empty(needle.empty()), m_valid(nfd() != nullptr && isValidUtf8(needle)),
-      m_folded(std::make_unique<Folded>(m_valid ? caselessForm(needle) : icu::UnicodeString())) {}
+      m_folded(std::make_unique<CaselessFolded>(m_valid ? caselessForm(needle) : icu::UnicodeString())) {}
 
 CaselessPattern::~CaselessPattern() = default;
 
 bool CaselessPattern::foundIn(std::string_view haystack) const {
+    // An empty needle is found even in ill-formed text, and nothing needs folding for it.
+    return m_empty || foundIn(CaselessText(haystack));
+}
+
+bool CaselessPattern::foundIn(const CaselessText& haystack) const {
     if (m_empty) {
         return true;
     }
-    const icu::UnicodeString& pattern = m_folded->pattern;
-    if (!m_valid || pattern.isEmpty() || !isValidUtf8(haystack)) {
+    const icu::UnicodeString& pattern = m_folded->form;
+    if (!m_valid || pattern.isEmpty() || !haystack.m_valid) {
         return false;
     }
-    const icu::UnicodeString text = caselessForm(haystack);
+    const icu::UnicodeString& text = haystack.m_folded->form;
     for (int32_t at = text.indexOf(pattern); at >= 0; at = text.indexOf(pattern, at + 1)) {
         const int32_t end = at + pattern.length();
         const bool startsInsideSequence = isCombiningMark(text.char32At(at)) && at > 0;

@@ -33,6 +33,22 @@ bool canonicallyEqual(std::string_view a, std::string_view b);
 // sequence does not count ("cafe" is not found in "café"). An empty needle is found everywhere.
 bool caselessContains(std::string_view haystack, std::string_view needle);
 
+struct CaselessFolded;
+
+// A haystack prepared once for caselessContains, for searching the same texts for many needles.
+class CaselessText final {
+public:
+    explicit CaselessText(std::string_view text);
+    ~CaselessText();
+    CaselessText(CaselessText&&) noexcept;
+    CaselessText& operator=(CaselessText&&) noexcept;
+
+private:
+    friend class CaselessPattern;
+    bool m_valid;
+    std::unique_ptr<CaselessFolded> m_folded;
+};
+
 // caselessContains with the needle prepared once, for searching many texts for the same one.
 class CaselessPattern final {
 public:
@@ -42,12 +58,12 @@ public:
     CaselessPattern& operator=(const CaselessPattern&) = delete;
 
     bool foundIn(std::string_view haystack) const;
+    bool foundIn(const CaselessText& haystack) const;
 
 private:
-    struct Folded;
     bool m_empty;
     bool m_valid;
-    std::unique_ptr<Folded> m_folded;
+    std::unique_ptr<CaselessFolded> m_folded;
 };
 
 } // namespace vantorel::text
