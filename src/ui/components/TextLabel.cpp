@@ -66,25 +66,34 @@ void TextLabel::setMinimumScaleFactor(qreal factor) {
     update();
 }
 
-const TextLabel::Layout& TextLabel::layOut(qreal width) const {
-    const bool bounded = width >= 0;
-    Layout& cached = bounded ? m_bounded : m_natural;
+TextLabel::Layout& TextLabel::shaped() const {
+    Layout& cached = m_layout;
     const Qt::Alignment alignment = this->alignment() & Qt::AlignHorizontal_Mask;
-    if (cached.width == width && cached.wrapping == m_wrapping && cached.lineSpacing == m_lineSpacing &&
-        cached.alignment == alignment && cached.text == text() && cached.font == font()) {
+    if (cached.wrapping != m_wrapping || cached.lineSpacing != m_lineSpacing || cached.alignment != alignment ||
+        cached.text != text() || cached.font != font()) {
+        cached = Layout{text(), font(), m_lineSpacing, m_wrapping, alignment, {}, -2, {}, std::nullopt};
+        QTextOption option(alignment);
+        option.setWrapMode(m_wrapping ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        for (const auto& paragraph : cached.text.split(QLatin1Char('\n'))) {
+            auto layout = std::make_unique<QTextLayout>(paragraph, cached.font);
+            layout->setTextOption(option);
+            layout->setCacheEnabled(true);
+            cached.paragraphs.push_back(std::move(layout));
+        }
+    }
+    return cached;
+}
+
+const TextLabel::Layout& TextLabel::layOut(qreal width) const {
+    Layout& cached = shaped();
+    if (cached.width == width) {
         return cached;
     }
-    cached = Layout{text(), font(), width, m_lineSpacing, m_wrapping, alignment, {}, {}};
-
-    QTextOption option(alignment);
-    option.setWrapMode(m_wrapping && bounded ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-    const qreal lineWidth = bounded ? width : 1e6;
-    Measure& result = cached.measure;
+    // An unbounded line never wraps, so one shaping serves every width.
+    const qreal lineWidth = width >= 0 ? width : 1e6;
+    Measure result;
     qreal y = 0;
-    for (const auto& paragraph : cached.text.split(QLatin1Char('\n'))) {
-        auto layout = std::make_unique<QTextLayout>(paragraph, cached.font);
-        layout->setTextOption(option);
-        layout->setCacheEnabled(true);
+    for (const auto& layout : cached.paragraphs) {
         layout->beginLayout();
         for (auto line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(lineWidth);
@@ -97,10 +106,22 @@ const TextLabel::Layout& TextLabel::layOut(qreal width) const {
             ++result.lines;
         }
         layout->endLayout();
-        cached.paragraphs.push_back(std::move(layout));
     }
     result.height = y;
+    cached.width = width;
+    cached.measure = result;
+    if (width < 0) {
+        cached.natural = result;
+    }
     return cached;
+}
+
+TextLabel::Measure TextLabel::measure(qreal width) const {
+    const Layout& cached = shaped();
+    if (width < 0 && cached.natural) {
+        return *cached.natural;
+    }
+    return layOut(width).measure;
 }
 
 QSize TextLabel::sizeHint() const {
