@@ -1,6 +1,7 @@
 #include "platform/KeychainVault.h"
 
 #include "SecretServiceTesting.h"
+#include "platform/SystemVault.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -118,10 +119,13 @@ TEST_P(LiveVault, itemsStoredByAnotherClientCount) {
 }
 
 // An account whose keyring was never set up has no collection at all: the first store makes the
-// default one and keeps the item there.
+// default one and keeps the item there. Through the app's own way to the store: the module it loads
+// when first needed (a module that is not there fails as the store would).
 TEST(EmptySecretService, theFirstStoreCreatesTheDefaultCollection) {
     testing::requireSecretService("stand-in");
-    KeychainVault vault;
+    EXPECT_EQ(SystemVault("/nowhere/vantorel-secret-store.so").insert("password", Uuid::random()),
+              std::unexpected(unavailable));
+    SystemVault vault(VANTOREL_SECRET_STORE_MODULE);
     const Uuid id = Uuid::random();
     ASSERT_TRUE(vault.insert("first password", id));
     EXPECT_THAT(storedItems(id.string()).secrets, ElementsAre("first password"));
