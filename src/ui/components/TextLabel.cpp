@@ -66,34 +66,28 @@ void TextLabel::setMinimumScaleFactor(qreal factor) {
     update();
 }
 
-TextLabel::Layout& TextLabel::shaped() const {
-    Layout& cached = m_layout;
-    const Qt::Alignment alignment = this->alignment() & Qt::AlignHorizontal_Mask;
-    if (cached.wrapping != m_wrapping || cached.lineSpacing != m_lineSpacing || cached.alignment != alignment ||
-        cached.text != text() || cached.font != font()) {
-        cached = Layout{text(), font(), m_lineSpacing, m_wrapping, alignment, {}, -2, {}, std::nullopt};
-        QTextOption option(alignment);
-        option.setWrapMode(m_wrapping ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        for (const auto& paragraph : cached.text.split(QLatin1Char('\n'))) {
-            auto layout = std::make_unique<QTextLayout>(paragraph, cached.font);
-            layout->setTextOption(option);
-            layout->setCacheEnabled(true);
-            cached.paragraphs.push_back(std::move(layout));
-        }
-    }
-    return cached;
-}
-
 const TextLabel::Layout& TextLabel::layOut(qreal width) const {
-    Layout& cached = shaped();
-    if (cached.width == width) {
+    const bool bounded = width >= 0;
+    Layout& cached = bounded ? m_bounded : m_natural;
+    // Unbounded, a line is placed at the left: a one-line label is painted from this same layout,
+    // placed by the label itself, so that its text is shaped once (QTextLayout shapes afresh on
+    // every layout pass, and shaping is most of what a label costs).
+    const Qt::Alignment alignment = bounded ? this->alignment() & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
+    if (cached.width == width && cached.wrapping == m_wrapping && cached.lineSpacing == m_lineSpacing &&
+        cached.alignment == alignment && cached.text == text() && cached.font == font()) {
         return cached;
     }
-    // An unbounded line never wraps, so one shaping serves every width.
-    const qreal lineWidth = width >= 0 ? width : 1e6;
-    Measure result;
+    cached = Layout{text(), font(), width, m_lineSpacing, m_wrapping, alignment, {}, {}};
+
+    QTextOption option(alignment);
+    option.setWrapMode(m_wrapping && bounded ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    const qreal lineWidth = bounded ? width : 1e6;
+    Measure& result = cached.measure;
     qreal y = 0;
-    for (const auto& layout : cached.paragraphs) {
+    for (const auto& paragraph : cached.text.split(QLatin1Char('\n'))) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, cached.font);
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
         layout->beginLayout();
         for (auto line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(lineWidth);
@@ -106,22 +100,10 @@ const TextLabel::Layout& TextLabel::layOut(qreal width) const {
             ++result.lines;
         }
         layout->endLayout();
+        cached.paragraphs.push_back(std::move(layout));
     }
     result.height = y;
-    cached.width = width;
-    cached.measure = result;
-    if (width < 0) {
-        cached.natural = result;
-    }
     return cached;
-}
-
-TextLabel::Measure TextLabel::measure(qreal width) const {
-    const Layout& cached = shaped();
-    if (width < 0 && cached.natural) {
-        return *cached.natural;
-    }
-    return layOut(width).measure;
 }
 
 QSize TextLabel::sizeHint() const {
@@ -181,8 +163,13 @@ void TextLabel::paintEvent(QPaintEvent*) {
             scale = std::max(m_minimumScale, area.width() / natural.width);
         }
     }
-    const Layout& used = layOut(area.width() / scale);
+    const Layout& used = layOut(m_wrapping ? area.width() / scale : -1);
     const qreal height = used.measure.height * scale;
+    qreal left = area.left();
+    if (!m_wrapping && (alignment() & (Qt::AlignHCenter | Qt::AlignRight))) {
+        const qreal room = area.width() - used.measure.width * scale;
+        left += alignment() & Qt::AlignHCenter ? room / 2 : room;
+    }
     qreal top = area.top();
     if (alignment() & Qt::AlignVCenter) {
         top += (area.height() - height) / 2;
@@ -191,7 +178,7 @@ void TextLabel::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setPen(color());
-    painter.translate(area.left(), top);
+    painter.translate(left, top);
     painter.scale(scale, scale);
     for (const auto& paragraph : used.paragraphs) {
         paragraph->draw(&painter, QPointF(0, 0));

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QTextLayout>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace vantorel {
@@ -54,27 +53,26 @@ private:
         qreal height = 0;
         int lines = 0;
     };
-    // The text shaped once, in paragraphs (one per explicit line break), and broken into lines at
-    // the width last asked for; a negative width means unbounded.
+    // The text laid out in paragraphs (one per explicit line break) at a content width; a negative
+    // width means unbounded.
     struct Layout {
         QString text;
         QFont font;
+        qreal width = -2;
         qreal lineSpacing = 0;
         bool wrapping = true;
         Qt::Alignment alignment;
         std::vector<std::unique_ptr<QTextLayout>> paragraphs;
-        qreal width = -2; // of the lines the paragraphs hold now
         Measure measure;
-        std::optional<Measure> natural; // the measure at the unbounded width, kept apart
     };
-    // Shaping text is the costly part of a label: it is done once for the text and font, and only
-    // the line breaking is done again for another width. The unbounded measure, which layouts ask
-    // for again and again between paints, is kept beside the last bounded one.
-    Layout& shaped() const;
+    // Shaping text is the costly part of a label, and layouts ask for the same measure again and
+    // again: the last layout at the natural width and the last at a given width are kept, and made
+    // anew only when the text, font, width or options change.
     const Layout& layOut(qreal width) const;
-    Measure measure(qreal width) const;
+    Measure measure(qreal width) const { return layOut(width).measure; }
 
-    mutable Layout m_layout;
+    mutable Layout m_natural;
+    mutable Layout m_bounded;
     qreal m_lineSpacing = 0;
     qreal m_minimumScale = 1;
     bool m_wrapping = true;
