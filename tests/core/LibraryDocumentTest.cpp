@@ -1,7 +1,5 @@
 #include "core/LibraryDocument.h"
 
-#include "support/TestProfiles.h"
-
 #include <gtest/gtest.h>
 
 using namespace vantorel;
@@ -25,7 +23,7 @@ const std::string exampleDocument = R"({
       "credentialID" : "0B7E4D3C-9A1F-4C58-B2E6-7A4D1C9F3E85",
       "favorite" : false,
       "id" : "8D2F6B1A-5C3E-4F97-A0B4-3E6C9D2A7F51",
-      "name" : "Amsterdam 2",
+      "name" : "Zürich\/Basel \"Nord\" \\ 2",
       "remoteIdentifier" : "vpn.example.com",
       "server" : "vpn.example.com",
       "username" : "customer-0042"
@@ -69,15 +67,16 @@ TEST(LibraryDocument, ExampleDecodesAndEncodesBackByteForByte) {
     const auto library = LibraryDocument::decode(exampleDocument);
     ASSERT_TRUE(library);
     ASSERT_EQ(library->profiles.size(), 2u);
-    // Encoding back would hide two fields swapped both ways; these are told apart by value.
+    // Encoding back would hide two fields swapped both ways, or an escape read and written back
+    // wrong the same way; these are told apart by value.
     EXPECT_TRUE(library->profiles[0].favorite);
     EXPECT_EQ(library->profiles[1].credentialID.string(), "0B7E4D3C-9A1F-4C58-B2E6-7A4D1C9F3E85");
+    EXPECT_EQ(library->profiles[1].name, "Z\xC3\xBCrich/Basel \"Nord\" \\ 2");
     EXPECT_TRUE(library->settings.disconnectOnSleep);
     EXPECT_TRUE(library->validated());
     EXPECT_EQ(LibraryDocument::encode(*library), exampleDocument);
-}
 
-TEST(LibraryDocument, EmptyLibraryLayout) {
+    // An empty library: its array is "[", a blank line and "]", and it names no selection.
     EXPECT_EQ(LibraryDocument::encode(ProfileLibrary{}), "{\n"
                                                          "  \"profiles\" : [\n"
                                                          "\n"
@@ -88,21 +87,6 @@ TEST(LibraryDocument, EmptyLibraryLayout) {
                                                          "    \"disconnectOnSleep\" : false\n"
                                                          "  }\n"
                                                          "}");
-}
-
-TEST(LibraryDocument, StringEscapingRoundTrips) {
-    ProfileLibrary library;
-    VPNProfile profile = vantorel::testing::sampleProfile();
-    profile.name = "a/b \"q\" \\ \b\f\n\r\t\x01\x1F\x7F \xC3\xA9 \xF0\x9F\x87\xAC\xF0\x9F\x87\xA7";
-    library.profiles.push_back(profile);
-    const std::string bytes = LibraryDocument::encode(library);
-    EXPECT_NE(bytes.find(R"("name" : "a\/b \"q\" \\ \b\f\n\r\t\u0001\u001f)"
-                         "\x7F \xC3\xA9 \xF0\x9F\x87\xAC\xF0\x9F\x87\xA7\""),
-              std::string::npos)
-        << bytes;
-    const auto back = LibraryDocument::decode(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, library);
 }
 
 // Readable: other keys, either case of identifiers, a null selection, a later version (the library
