@@ -30,10 +30,12 @@ protected:
     // What the document on disk holds now.
     ProfileLibrary stored() const { return LibraryDocument::decode(readFile(document())).value(); }
 
-    // Builds the model and lets its first refresh run.
-    AppModel& startModel() {
-        auto vault = std::make_unique<FakeVault>();
-        m_vault = vault.get();
+    // Builds the model, on a fake vault unless given another, and lets its first refresh run.
+    AppModel& startModel(std::unique_ptr<CredentialVault> vault = nullptr) {
+        if (vault == nullptr) {
+            vault = std::make_unique<FakeVault>();
+            m_vault = static_cast<FakeVault*>(vault.get());
+        }
         m_model = std::make_unique<AppModel>(
             std::move(vault), document(),
             [this](std::string_view bytes, const std::filesystem::path& to) {

@@ -11,8 +11,8 @@ namespace vantorel::testing {
 // The real main window, shown, over a model on a temporary document.
 class WindowFixture : public ModelFixture {
 protected:
-    MainWindow& startWindow() {
-        AppModel& model = startModel();
+    MainWindow& startWindow(std::unique_ptr<CredentialVault> vault = nullptr) {
+        AppModel& model = startModel(std::move(vault));
         m_window = std::make_unique<MainWindow>(model);
         m_window->show();
         QApplication::processEvents();
