@@ -89,8 +89,10 @@ TEST(LibraryDocument, ExampleDecodesAndEncodesBackByteForByte) {
                                                          "}");
 }
 
-// Readable: other keys, either case of identifiers, a null selection, a later version (the library
-// check refuses it afterwards), white space and escapes. Unreadable: anything else.
+// Beyond the seed corpus, whose names say which documents are taken: either case of identifiers, a
+// null selection, a later version (the library check refuses it afterwards), white space and \u
+// escapes are readable; a selection that is not an identifier is not, nor an object where the
+// array of profiles belongs.
 TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
     const std::string lowerId = "c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20";
     struct Row {
@@ -99,8 +101,6 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
         bool readable;
     };
     const Row rows[] = {
-        {"extra keys everywhere",
-         documentWith(goodProfile + R"(,"extra":[1,{"x":null}])", goodRoot + R"(,"comment":"hi","v2":{"a":1})"), true},
         {"lower-case ids",
          documentWith(replaced(goodProfile, "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20", lowerId),
                       goodRoot + R"(,"selectedID":")" + lowerId + "\""),
@@ -110,36 +110,9 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
         {"largest version", withRoot("1", "9223372036854775807"), true},
         {"surrounding whitespace", " \n\t" + documentWith(goodProfile, goodRoot) + "\n\n", true},
         {"escaped text", withProfile("\"London\"", R"("Lond\u006Fn")"), true},
-
-        {"empty", "", false},
-        {"not an object", "[]", false},
-        {"no favorite", withProfile(R"("favorite":false,)", ""), false},
-        {"no profiles", "{" + goodRoot + "}", false},
-        {"no schemaVersion", withRoot(R"("schemaVersion":1,)", ""), false},
-        {"settings missing a key", withRoot(R"(,"disconnectOnSleep":false)", ""), false},
-        {"number for a string", withProfile("\"London\"", "42"), false},
-        {"string for a bool", withProfile("false", "\"false\""), false},
-        {"malformed id", withProfile("C3A81F5D-2E94", "C3A81F5D2E94-"), false},
-        {"braced id",
-         withProfile("\"C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20\"", "\"{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}\""), false},
         {"malformed selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":"nope")"), false},
         {"numeric selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":7)"), false},
-        {"string version", withRoot("1", "\"1\""), false},
-        {"version written as 1.0", withRoot("1", "1.0"), false},
-        {"version too large", withRoot("1", "9223372036854775808"), false},
-        {"profiles not an array", R"({"profiles":{},)" + goodRoot + "}", false},
-        {"profile not an object", R"({"profiles":[1],)" + goodRoot + "}", false},
-        {"invalid UTF-8", withProfile("London", "Lond\xFFn"), false},
-        {"overlong UTF-8", withProfile("London", "Lond\xC0\xAF"), false},
-        {"lone surrogate escape", withProfile("London", R"(\ud800)"), false},
-        {"trailing garbage", documentWith(goodProfile, goodRoot) + "x", false},
-        {"two documents", documentWith(goodProfile, goodRoot) + "{}", false},
-        {"trailing comma", documentWith(goodProfile, goodRoot + ","), false},
-        {"comment", "/* c */" + documentWith(goodProfile, goodRoot), false},
-        {"NUL and garbage after the document", documentWith(goodProfile, goodRoot) + std::string("\0anything", 9),
-         false},
-        {"NUL after the document", documentWith(goodProfile, goodRoot) + std::string(1, '\0'), false},
-        {"raw NUL inside a string", withProfile("London", std::string("Lon\0don", 7)), false},
+        {"empty object for the profiles", R"({"profiles":{},)" + goodRoot + "}", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -152,8 +125,7 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
             EXPECT_EQ(library.error(), VPNFailure::storageUnavailable());
         }
     }
-    const auto lower = LibraryDocument::decode(rows[1].document);
-    EXPECT_EQ(lower->selectedID->string(), "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20");
-    EXPECT_FALSE(LibraryDocument::decode(rows[2].document)->selectedID);
-    EXPECT_EQ(LibraryDocument::decode(rows[3].document)->schemaVersion, 2);
+    EXPECT_EQ(LibraryDocument::decode(rows[0].document)->selectedID->string(), "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20");
+    EXPECT_FALSE(LibraryDocument::decode(rows[1].document)->selectedID);
+    EXPECT_EQ(LibraryDocument::decode(rows[2].document)->schemaVersion, 2);
 }

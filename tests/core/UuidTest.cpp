@@ -15,11 +15,11 @@ TEST(Uuid, RandomIsVersion4InCanonicalUpperCase) {
     }
 }
 
-// The document's table covers lower case, braces, a moved dash and a short id; these are what a
-// lenient number parser would let through.
+// The document's table and the seed corpus cover lower case, braces, missing dashes and a short id.
 TEST(Uuid, ParseRefusesWhatIsNotHexDigitsInTheirPlaces) {
     for (const char* bad : {
              "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B200",      // long
+             "C3A81F5D-2E944-B0A-8D67-1F9E3C5A7B20",       // dash moved
              "G3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",       // not hex
              " 3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",       // space
              "+3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",       // sign
