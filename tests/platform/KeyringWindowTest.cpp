@@ -2,21 +2,15 @@
 // a throwaway keyring; and what a password leaves behind on disk.
 #include "SecretServiceTesting.h"
 #include "app/AppModel.h"
-#include "core/LibraryDocument.h"
-#include "core/PlatformText.h"
 #include "platform/KeychainVault.h"
 #include "support/WindowFixture.h"
 #include "ui/components/InputField.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/AddLocationView.h"
-#include "ui/pages/LocationRow.h"
-#include "ui/pages/LocationsView.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -74,32 +68,6 @@ TEST_F(KeyringWindow, lockedWithoutPromptRefusesTheSave) {
     EXPECT_FALSE(std::filesystem::exists(document()));
     EXPECT_TRUE(m_model->library().profiles.empty());
     EXPECT_EQ(storedItems("").count, 0);
-}
-
-// The keyring locks after the location was added: the removal still takes the location out of the
-// list and the document, and the alert says the password is left behind.
-TEST_F(KeyringWindow, removalWhoseItemCannotBeDeleted) {
-    requireSecretService("keyring");
-    startWindow();
-    ASSERT_EQ(addThroughTheSheet("Oslo").first, "");
-    ASSERT_EQ(storedItems("").count, 1);
-    lockDefaultCollection();
-
-    m_model->setPage(AppPage::locations);
-    settle();
-    auto& page = *m_window->findChild<LocationsView*>();
-    page.findChild<LocationRow*>()->findChild<QAction*>("removeAction")->trigger();
-    settle();
-    QTest::mouseClick(page.removalConfirmation()->findChild<QPushButton*>("confirmRemoveButton"), Qt::LeftButton);
-    settle();
-    EXPECT_TRUE(m_model->library().profiles.empty());
-    EXPECT_TRUE(LibraryDocument::decode(readFile(document())).value().profiles.empty());
-    EXPECT_TRUE(page.findChildren<LocationRow*>().empty() || !page.findChild<LocationRow*>()->isVisible());
-    QMessageBox* alert = content().alert();
-    EXPECT_TRUE(alert->isVisible());
-    const std::string_view leftBehind = platformText().credentialLeftBehind;
-    EXPECT_EQ(alert->text(), QString::fromUtf8(leftBehind.data(), qsizetype(leftBehind.size())));
-    EXPECT_EQ(storedItems("").count, 1);
 }
 
 // A store that holds its answer, until the person types KeePassXC's password three seconds later, or
