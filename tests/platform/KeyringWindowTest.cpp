@@ -32,18 +32,9 @@ protected:
     std::pair<QString, std::chrono::milliseconds> addThroughTheSheet(const QString& name) {
         m_model->setShowingAdd(true);
         settle();
+        fill({name, "Norway", "no.provider.example", "no.provider.example", "customer-7",
+              "correct horse battery staple"});
         AddLocationView& view = *content().sheet()->view();
-        const std::pair<const char*, QString> fields[] = {
-            {"nameField", name},
-            {"countryField", "Norway"},
-            {"serverField", "no.provider.example"},
-            {"identityField", "no.provider.example"},
-            {"usernameField", "customer-7"},
-            {"passwordField", "correct horse battery staple"},
-        };
-        for (const auto& [field, text] : fields) {
-            view.findChild<InputField*>(field)->field()->setText(text);
-        }
         const auto elapsed =
             timed("save through the sheet", [&] { QTest::mouseClick(view.saveButton(), Qt::LeftButton); });
         auto* error = view.findChild<TextLabel*>("errorLine");

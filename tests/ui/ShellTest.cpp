@@ -199,27 +199,19 @@ TEST_F(ShellTest, TheApplicationComesBackAndQuits) {
     EXPECT_TRUE(window.isVisible());
 
     app.useTray(true);
-    QAction* trayShow = app.tray().menu()->findChild<QAction*>("trayShow");
-    const std::function<void()> comeBacks[] = {[&] { emit otherStarts.activationRequested(); },
-                                               [&] {
-                                                   trayShow->trigger();
-                                               }};
-    for (const auto& comeBack : comeBacks) {
+    for (const bool fromTray : {false, true}) {
         window.close();
         EXPECT_FALSE(window.isVisible());
-        comeBack();
-        EXPECT_TRUE(window.isVisible());
+        fromTray ? app.tray().menu()->findChild<QAction*>("trayShow")->trigger()
+                 : emit otherStarts.activationRequested();
+        EXPECT_TRUE(window.isVisible()) << (fromTray ? "from the tray" : "started again");
     }
 
     // Whether the event loop ends, within a moment, after `act`.
     const auto quits = [](const std::function<void()>& act) {
-        QTimer acting;
-        QTimer giveUp;
-        QObject::connect(&acting, &QTimer::timeout, act);
-        QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        acting.start(0);
-        giveUp.start(500);
-        acting.setSingleShot(true);
+        QObject pending; // takes both timers with it
+        QTimer::singleShot(0, &pending, act);
+        QTimer::singleShot(500, &pending, [] { QCoreApplication::exit(1); });
         return QCoreApplication::exec() == 0;
     };
     EXPECT_FALSE(quits([&] { window.close(); })) << "the tray keeps the program";
