@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
-#include <ranges>
 #include <sstream>
 
 namespace vantorel::testing {
@@ -19,13 +18,9 @@ struct ToolRun {
 };
 
 // Runs a program found on PATH, without a shell, with `input` on its standard input.
-ToolRun runTool(const std::vector<std::string>& argv, std::string_view input = {}) {
-    QStringList arguments;
-    for (const auto& argument : argv | std::views::drop(1)) {
-        arguments << QString::fromStdString(argument);
-    }
+ToolRun runTool(const QStringList& argv, std::string_view input = {}) {
     QProcess process;
-    process.start(QString::fromStdString(argv.front()), arguments);
+    process.start(argv.front(), argv.mid(1));
     process.write(input.data(), qint64(input.size()));
     process.closeWriteChannel();
     if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit) {
@@ -36,11 +31,11 @@ ToolRun runTool(const std::vector<std::string>& argv, std::string_view input = {
 }
 
 // What `secret-tool search --all` printed: items, labels and secrets on its output, attributes on its
-// error stream.
+// error stream (their prefixes tell the two apart).
 StoredItems parsed(const ToolRun& run) {
     StoredItems items;
-    std::istringstream out(run.out);
-    for (std::string line; std::getline(out, line);) {
+    std::istringstream lines(run.out + "\n" + run.err);
+    for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("[")) {
             ++items.count;
         } else if (line.starts_with("label = ")) {
@@ -49,16 +44,14 @@ StoredItems parsed(const ToolRun& run) {
             items.secrets.push_back(line.substr(9));
         } else if (line.starts_with("schema = ")) {
             items.attributes.push_back("xdg:schema = " + line.substr(9));
-        }
-    }
-    std::istringstream err(run.err);
-    for (std::string line; std::getline(err, line);) {
-        if (line.starts_with("attribute.")) {
+        } else if (line.starts_with("attribute.")) {
             items.attributes.push_back(line.substr(10));
         }
     }
     return items;
 }
+
+const QString service = QString::fromUtf8(KeychainVault::service);
 
 // kwalletd5 5.103 fails about one encrypted session in a hundred (it refuses a client key, or derives
 // another key, when one starts with a zero byte): a store fails, or a secret reads back empty. Only
@@ -74,9 +67,9 @@ void requireSecretService(std::string_view mode) {
 }
 
 StoredItems storedItems(std::string_view account) {
-    std::vector<std::string> argv{"secret-tool", "search", "--all", "service", std::string(KeychainVault::service)};
+    QStringList argv{"secret-tool", "search", "--all", "service", service};
     if (!account.empty()) {
-        argv.insert(argv.end(), {"account", std::string(account)});
+        argv << "account" << QString::fromUtf8(account);
     }
     for (int attempt = 1;; ++attempt) {
         const auto run = runTool(argv);
@@ -88,15 +81,10 @@ StoredItems storedItems(std::string_view account) {
     }
 }
 
-void storeWithSecretTool(std::string_view account, std::string_view secret, const std::vector<std::string>& extra) {
-    std::vector<std::string> argv{"secret-tool",
-                                  "store",
-                                  "--label=Stored elsewhere",
-                                  "service",
-                                  std::string(KeychainVault::service),
-                                  "account",
-                                  std::string(account)};
-    argv.insert(argv.end(), extra.begin(), extra.end());
+void storeWithSecretTool(std::string_view account, std::string_view secret, const QStringList& extra) {
+    const QStringList argv =
+        QStringList{"secret-tool", "store", "--label=Stored elsewhere", "service", service, "account"} +
+        QStringList{QString::fromUtf8(account)} + extra;
     ToolRun run;
     for (int attempt = 0; attempt < attempts && run.status != 0; ++attempt) {
         run = runTool(argv, secret);
