@@ -1,5 +1,5 @@
-// The secret store's failures as a user meets them, through the real window and the real vault on
-// a throwaway keyring; and what a password leaves behind on disk.
+// The secret store's refusals and holds as a user meets them, through the real window and the real
+// vault on a throwaway keyring.
 #include "SecretServiceTesting.h"
 #include "app/AppModel.h"
 #include "platform/KeychainVault.h"
@@ -9,7 +9,6 @@
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/AddLocationView.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -110,37 +109,4 @@ TEST_F(KeyringWindow, heldSaveKeepsTheWindowAliveAndCanBeGivenUp) {
     EXPECT_EQ(storedItems("").count, 2);
     m_model->remove(m_model->library().profiles[0]);
     EXPECT_EQ(storedItems("").count, 0);
-}
-
-// Two locations added with distinctive passwords and one removed: neither password appears in any
-// file under the data folder, in UTF-8 or UTF-16, and the keyring holds exactly the other item.
-TEST(KeyringPasswords, leaveNoTraceInTheDataFolder) {
-    requireSecretService("keyring");
-    TempDir data;
-    const QString kept = QString::fromUtf8("Kept-pa55-\xC3\x86\xC3\x98\xC3\x85-7f3c9e");
-    const QString removed = QString::fromUtf8("Removed-pa55-\xC3\xBC-91ab2d");
-    {
-        AppModel model(std::make_unique<KeychainVault>(), data.path() / "Vantorel" / "locations-v1.json");
-        QApplication::processEvents();
-        ASSERT_TRUE(model.add("Oslo", "Norway", "no.provider.example", "no.provider.example", "u1", kept));
-        ASSERT_TRUE(model.add("Bern", "Switzerland", "ch.provider.example", "ch.provider.example", "u2", removed));
-        model.remove(model.library().profiles[1]);
-        ASSERT_EQ(model.library().profiles.size(), 1u);
-        ASSERT_FALSE(model.message());
-    }
-    for (const QString& password : {kept, removed}) {
-        const QByteArray utf8 = password.toUtf8();
-        const QByteArray utf16(reinterpret_cast<const char*>(password.utf16()), password.size() * 2);
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(data.path())) {
-            if (!entry.is_regular_file()) {
-                continue;
-            }
-            const std::string bytes = readFile(entry.path());
-            EXPECT_EQ(bytes.find(utf8.toStdString()), std::string::npos) << entry.path();
-            EXPECT_EQ(bytes.find(utf16.toStdString()), std::string::npos) << entry.path();
-        }
-    }
-    const StoredItems items = storedItems("");
-    ASSERT_EQ(items.count, 1);
-    EXPECT_EQ(items.secrets, std::vector<std::string>{kept.toStdString()});
 }

@@ -115,6 +115,9 @@ TEST_F(ProfileRepositoryTest, AddStoresPasswordThenDocument) {
     EXPECT_EQ(added->selectedID, typed.id);                      // nothing was selected
     EXPECT_EQ(m_repository.load(), *added);
     EXPECT_EQ(m_vault.items.at(typed.credentialID), "p\xC3\xA9ss"); // under credentialID, not id
+    for (const auto& file : fs::directory_iterator(folder())) {
+        EXPECT_EQ(readFile(file.path()).find("p\xC3\xA9ss"), std::string::npos) << file.path(); // in the vault alone
+    }
 
     // Later adds are appended at the end and keep the existing selection. A password is one byte
     // at the least and 1,024 at the most.
