@@ -53,14 +53,6 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(at, from.size(), to);
 }
 
-// The minimal document with one change in the profile or in the root members.
-std::string withProfile(const std::string& from, const std::string& to) {
-    return documentWith(replaced(goodProfile, from, to), goodRoot);
-}
-std::string withRoot(const std::string& from, const std::string& to) {
-    return documentWith(goodProfile, replaced(goodRoot, from, to));
-}
-
 } // namespace
 
 TEST(LibraryDocument, ExampleDecodesAndEncodesBackByteForByte) {
@@ -106,10 +98,10 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
                       goodRoot + R"(,"selectedID":")" + lowerId + "\""),
          true},
         {"null selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":null)"), true},
-        {"schema version 2", withRoot("1", "2"), true},
-        {"largest version", withRoot("1", "9223372036854775807"), true},
+        {"schema version 2", documentWith(goodProfile, replaced(goodRoot, "1", "2")), true},
+        {"largest version", documentWith(goodProfile, replaced(goodRoot, "1", "9223372036854775807")), true},
         {"surrounding whitespace", " \n\t" + documentWith(goodProfile, goodRoot) + "\n\n", true},
-        {"escaped text", withProfile("\"London\"", R"("Lond\u006Fn")"), true},
+        {"escaped text", documentWith(replaced(goodProfile, "\"London\"", R"("Lond\u006Fn")"), goodRoot), true},
         {"malformed selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":"nope")"), false},
         {"numeric selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":7)"), false},
         {"empty object for the profiles", R"({"profiles":{},)" + goodRoot + "}", false},

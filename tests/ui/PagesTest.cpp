@@ -57,10 +57,7 @@ protected:
 // Words that are only true on macOS.
 const QRegularExpression otherPlatform(QStringLiteral("\\b(Mac|macOS|Apple|Keychain)\\b"));
 
-class PagesTest : public WindowFixture {
-protected:
-    QWidget& page(AppPage which) const { return *content().pageWidget(which); }
-};
+using PagesTest = WindowFixture;
 
 } // namespace
 
@@ -101,7 +98,7 @@ TEST_F(PagesTest, PreferencesAreInPlaceFromTheFirstFrame) {
     m_model->setPage(AppPage::preferences);
     m_window = std::make_unique<MainWindow>(*m_model);
     FirstPaints painted;
-    const auto parts = page(AppPage::preferences).findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto parts = content().pageWidget(AppPage::preferences)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* part : parts) {
         painted.watch(part);
     }
@@ -202,7 +199,7 @@ TEST_F(PagesTest, EveryControlIsReachedWithTabAndNamed) {
             }
             reached << focus;
         }
-        for (QAbstractButton* button : page(which).findChildren<QAbstractButton*>()) {
+        for (QAbstractButton* button : content().pageWidget(which)->findChildren<QAbstractButton*>()) {
             EXPECT_TRUE(!button->isVisible() || reached.contains(button)) << button->accessibleName().toStdString();
         }
         EXPECT_TRUE(reached.contains(content().sidebar()->row(AppPage::service)));
@@ -221,7 +218,7 @@ TEST_F(PagesTest, EveryPageIsDrawnInItsOwnFacesWhenFirstShown) {
         settle();
         QImage frame(m_window->size(), QImage::Format_ARGB32_Premultiplied);
         m_window->render(&frame);
-        for (const QWidget* widget : page(which).findChildren<QWidget*>()) {
+        for (const QWidget* widget : content().pageWidget(which)->findChildren<QWidget*>()) {
             if (qobject_cast<const QLabel*>(widget) != nullptr ||
                 qobject_cast<const QAbstractButton*>(widget) != nullptr) {
                 EXPECT_EQ(QFontInfo(widget->font()).family(), widget->font().families().value(0))
