@@ -10,6 +10,7 @@
 #include "support/TestProfiles.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -65,9 +66,7 @@ protected:
 
     static std::vector<std::string> names(const std::vector<VPNProfile>& profiles) {
         std::vector<std::string> out;
-        for (const auto& profile : profiles) {
-            out.push_back(profile.name);
-        }
+        std::ranges::transform(profiles, std::back_inserter(out), &VPNProfile::name);
         return out;
     }
 
