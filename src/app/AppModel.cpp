@@ -4,8 +4,8 @@
 #include "core/PlatformText.h"
 #include "core/ProfileRepository.h"
 #include "core/Text.h"
-#include "platform/KeychainVault.h"
 #include "platform/ProviderFileReader.h"
+#include "platform/SystemVault.h"
 #include "platform/TunnelService.h"
 
 #include <QCoreApplication>
@@ -75,7 +75,7 @@ struct AppModel::Listing {
 };
 
 AppModel::AppModel(QObject* parent)
-    : QObject(parent), m_vault(std::make_unique<KeychainVault>()), m_tunnel(std::make_unique<TunnelService>()) {
+    : QObject(parent), m_vault(std::make_unique<SystemVault>()), m_tunnel(std::make_unique<TunnelService>()) {
     start(platformDocumentPath(), {});
 }
 

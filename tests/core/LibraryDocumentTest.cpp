@@ -1,7 +1,5 @@
 #include "core/LibraryDocument.h"
 
-#include "support/TestProfiles.h"
-
 #include <gtest/gtest.h>
 
 using namespace vantorel;
@@ -25,7 +23,7 @@ const std::string exampleDocument = R"({
       "credentialID" : "0B7E4D3C-9A1F-4C58-B2E6-7A4D1C9F3E85",
       "favorite" : false,
       "id" : "8D2F6B1A-5C3E-4F97-A0B4-3E6C9D2A7F51",
-      "name" : "Amsterdam 2",
+      "name" : "Zürich\/Basel \"Nord\" \\ 2",
       "remoteIdentifier" : "vpn.example.com",
       "server" : "vpn.example.com",
       "username" : "customer-0042"
@@ -55,29 +53,22 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(at, from.size(), to);
 }
 
-// The minimal document with one change in the profile or in the root members.
-std::string withProfile(const std::string& from, const std::string& to) {
-    return documentWith(replaced(goodProfile, from, to), goodRoot);
-}
-std::string withRoot(const std::string& from, const std::string& to) {
-    return documentWith(goodProfile, replaced(goodRoot, from, to));
-}
-
 } // namespace
 
 TEST(LibraryDocument, ExampleDecodesAndEncodesBackByteForByte) {
     const auto library = LibraryDocument::decode(exampleDocument);
     ASSERT_TRUE(library);
     ASSERT_EQ(library->profiles.size(), 2u);
-    // Encoding back would hide two fields swapped both ways; these are told apart by value.
+    // Encoding back would hide two fields swapped both ways, or an escape read and written back
+    // wrong the same way; these are told apart by value.
     EXPECT_TRUE(library->profiles[0].favorite);
     EXPECT_EQ(library->profiles[1].credentialID.string(), "0B7E4D3C-9A1F-4C58-B2E6-7A4D1C9F3E85");
+    EXPECT_EQ(library->profiles[1].name, "Z\xC3\xBCrich/Basel \"Nord\" \\ 2");
     EXPECT_TRUE(library->settings.disconnectOnSleep);
     EXPECT_TRUE(library->validated());
     EXPECT_EQ(LibraryDocument::encode(*library), exampleDocument);
-}
 
-TEST(LibraryDocument, EmptyLibraryLayout) {
+    // An empty library: its array is "[", a blank line and "]", and it names no selection.
     EXPECT_EQ(LibraryDocument::encode(ProfileLibrary{}), "{\n"
                                                          "  \"profiles\" : [\n"
                                                          "\n"
@@ -90,23 +81,10 @@ TEST(LibraryDocument, EmptyLibraryLayout) {
                                                          "}");
 }
 
-TEST(LibraryDocument, StringEscapingRoundTrips) {
-    ProfileLibrary library;
-    VPNProfile profile = vantorel::testing::sampleProfile();
-    profile.name = "a/b \"q\" \\ \b\f\n\r\t\x01\x1F\x7F \xC3\xA9 \xF0\x9F\x87\xAC\xF0\x9F\x87\xA7";
-    library.profiles.push_back(profile);
-    const std::string bytes = LibraryDocument::encode(library);
-    EXPECT_NE(bytes.find(R"("name" : "a\/b \"q\" \\ \b\f\n\r\t\u0001\u001f)"
-                         "\x7F \xC3\xA9 \xF0\x9F\x87\xAC\xF0\x9F\x87\xA7\""),
-              std::string::npos)
-        << bytes;
-    const auto back = LibraryDocument::decode(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, library);
-}
-
-// Readable: other keys, either case of identifiers, a null selection, a later version (the library
-// check refuses it afterwards), white space and escapes. Unreadable: anything else.
+// Beyond the seed corpus, whose names say which documents are taken: either case of identifiers, a
+// null selection, a later version (the library check refuses it afterwards), white space and \u
+// escapes are readable; a selection that is not an identifier is not, nor an object where the
+// array of profiles belongs.
 TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
     const std::string lowerId = "c3a81f5d-2e94-4b0a-8d67-1f9e3c5a7b20";
     struct Row {
@@ -115,47 +93,18 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
         bool readable;
     };
     const Row rows[] = {
-        {"extra keys everywhere",
-         documentWith(goodProfile + R"(,"extra":[1,{"x":null}])", goodRoot + R"(,"comment":"hi","v2":{"a":1})"), true},
         {"lower-case ids",
          documentWith(replaced(goodProfile, "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20", lowerId),
                       goodRoot + R"(,"selectedID":")" + lowerId + "\""),
          true},
         {"null selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":null)"), true},
-        {"schema version 2", withRoot("1", "2"), true},
-        {"largest version", withRoot("1", "9223372036854775807"), true},
+        {"schema version 2", documentWith(goodProfile, replaced(goodRoot, "1", "2")), true},
+        {"largest version", documentWith(goodProfile, replaced(goodRoot, "1", "9223372036854775807")), true},
         {"surrounding whitespace", " \n\t" + documentWith(goodProfile, goodRoot) + "\n\n", true},
-        {"escaped text", withProfile("\"London\"", R"("Lond\u006Fn")"), true},
-
-        {"empty", "", false},
-        {"not an object", "[]", false},
-        {"no favorite", withProfile(R"("favorite":false,)", ""), false},
-        {"no profiles", "{" + goodRoot + "}", false},
-        {"no schemaVersion", withRoot(R"("schemaVersion":1,)", ""), false},
-        {"settings missing a key", withRoot(R"(,"disconnectOnSleep":false)", ""), false},
-        {"number for a string", withProfile("\"London\"", "42"), false},
-        {"string for a bool", withProfile("false", "\"false\""), false},
-        {"malformed id", withProfile("C3A81F5D-2E94", "C3A81F5D2E94-"), false},
-        {"braced id",
-         withProfile("\"C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20\"", "\"{C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20}\""), false},
+        {"escaped text", documentWith(replaced(goodProfile, "\"London\"", R"("Lond\u006Fn")"), goodRoot), true},
         {"malformed selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":"nope")"), false},
         {"numeric selection", documentWith(goodProfile, goodRoot + R"(,"selectedID":7)"), false},
-        {"string version", withRoot("1", "\"1\""), false},
-        {"version written as 1.0", withRoot("1", "1.0"), false},
-        {"version too large", withRoot("1", "9223372036854775808"), false},
-        {"profiles not an array", R"({"profiles":{},)" + goodRoot + "}", false},
-        {"profile not an object", R"({"profiles":[1],)" + goodRoot + "}", false},
-        {"invalid UTF-8", withProfile("London", "Lond\xFFn"), false},
-        {"overlong UTF-8", withProfile("London", "Lond\xC0\xAF"), false},
-        {"lone surrogate escape", withProfile("London", R"(\ud800)"), false},
-        {"trailing garbage", documentWith(goodProfile, goodRoot) + "x", false},
-        {"two documents", documentWith(goodProfile, goodRoot) + "{}", false},
-        {"trailing comma", documentWith(goodProfile, goodRoot + ","), false},
-        {"comment", "/* c */" + documentWith(goodProfile, goodRoot), false},
-        {"NUL and garbage after the document", documentWith(goodProfile, goodRoot) + std::string("\0anything", 9),
-         false},
-        {"NUL after the document", documentWith(goodProfile, goodRoot) + std::string(1, '\0'), false},
-        {"raw NUL inside a string", withProfile("London", std::string("Lon\0don", 7)), false},
+        {"empty object for the profiles", R"({"profiles":{},)" + goodRoot + "}", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -168,8 +117,7 @@ TEST(LibraryDocument, ReadableAndUnreadableDocuments) {
             EXPECT_EQ(library.error(), VPNFailure::storageUnavailable());
         }
     }
-    const auto lower = LibraryDocument::decode(rows[1].document);
-    EXPECT_EQ(lower->selectedID->string(), "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20");
-    EXPECT_FALSE(LibraryDocument::decode(rows[2].document)->selectedID);
-    EXPECT_EQ(LibraryDocument::decode(rows[3].document)->schemaVersion, 2);
+    EXPECT_EQ(LibraryDocument::decode(rows[0].document)->selectedID->string(), "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20");
+    EXPECT_FALSE(LibraryDocument::decode(rows[1].document)->selectedID);
+    EXPECT_EQ(LibraryDocument::decode(rows[2].document)->schemaVersion, 2);
 }

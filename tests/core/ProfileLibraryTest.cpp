@@ -18,6 +18,8 @@ TEST(ProfileLibrary, Selection) {
     EXPECT_EQ(library.selected(), std::nullopt);
 }
 
+// A later or earlier version, a repeated id or credential, a dangling selection and a stored
+// location that normalisation would change are in the seed corpus, refused.
 TEST(ProfileLibrary, Rules) {
     const std::optional<VPNFailure> valid;
     const auto damaged = VPNFailure::storageUnavailable();
@@ -32,24 +34,14 @@ TEST(ProfileLibrary, Rules) {
         {"200 locations", 200, [](ProfileLibrary&) {}, valid},
         {"201 locations fail before any location is looked at", 201, [](ProfileLibrary& l) { l.profiles[0].name = ""; },
          damaged},
-        {"schema version 2", 1, [](ProfileLibrary& l) { l.schemaVersion = 2; }, damaged},
-        {"schema version 0", 1, [](ProfileLibrary& l) { l.schemaVersion = 0; }, damaged},
-        {"same id twice", 2, [](ProfileLibrary& l) { l.profiles[1].id = l.profiles[0].id; }, damaged},
-        {"same credential twice", 2, [](ProfileLibrary& l) { l.profiles[1].credentialID = l.profiles[0].credentialID; },
-         damaged},
         {"ids and credentials are separate namespaces", 2,
          [](ProfileLibrary& l) { l.profiles[0].credentialID = l.profiles[0].id; }, valid},
-        {"selection names nothing", 2, [](ProfileLibrary& l) { l.selectedID = Uuid::random(); }, damaged},
         {"the first invalid location decides the message", 3,
          [](ProfileLibrary& l) {
              l.profiles[1].name = "";
              l.profiles[2].server = "nodot";
          },
          VPNFailure::invalid(std::string(messages::nameAndCountry))},
-        // A stored location that normalisation would change is damage, not an invalid field.
-        {"host not lower-case", 1, [](ProfileLibrary& l) { l.profiles[0].server = "UK.provider.example"; }, damaged},
-        {"name not trimmed", 1, [](ProfileLibrary& l) { l.profiles[0].name = "London "; }, damaged},
-        {"decomposed text", 1, [](ProfileLibrary& l) { l.profiles[0].name = "Cafe\xCC\x81"; }, valid},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

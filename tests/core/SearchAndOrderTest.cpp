@@ -1,9 +1,7 @@
 #include "core/NameCollator.h"
 #include "core/Text.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace vantorel;
 
@@ -42,17 +40,13 @@ TEST(Search, CaselessContainment) {
 
 TEST(Search, NameOrdering) {
     const NameCollator collator("en_US");
-    auto sorted = [&](std::vector<std::string> names) {
-        std::ranges::stable_sort(names,
-                                 [&](const std::string& a, const std::string& b) { return collator.less(a, b); });
-        return names;
-    };
     EXPECT_TRUE(collator.less("Server 2", "Server 10")); // runs of digits by value
-    // Case-insensitive: equal names keep their order. Accent-sensitive: é after e.
+    // Case-insensitive: neither comes first, so equal names keep their order. Accent-sensitive: é
+    // after e.
     EXPECT_FALSE(collator.less("paris", "Paris"));
     EXPECT_FALSE(collator.less("Paris", "paris"));
     EXPECT_TRUE(collator.less("Cafe", "Caf\xC3\xA9"));
-    EXPECT_EQ(sorted({"b", "B", "a"}), (std::vector<std::string>{"a", "b", "B"}));
+    EXPECT_TRUE(collator.less("a", "B"));
 
     // An unknown locale name still orders by the root collation.
     const NameCollator fallback("xx_NOT_A_LOCALE");

@@ -15,14 +15,9 @@ TEST(Uuid, RandomIsVersion4InCanonicalUpperCase) {
     }
 }
 
-// Either case reads (the document's table covers lower case, braces and a malformed id).
-TEST(Uuid, ParseAcceptsEitherCaseAndNothingElse) {
-    const auto upper = Uuid::parse("C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20");
-    ASSERT_TRUE(upper);
-    EXPECT_EQ(Uuid::parse("c3A81f5D-2e94-4B0a-8d67-1F9e3C5a7b20"), upper);
+// The document's table and the seed corpus cover lower case, braces, missing dashes and a short id.
+TEST(Uuid, ParseRefusesWhatIsNotHexDigitsInTheirPlaces) {
     for (const char* bad : {
-             "",
-             "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B2",        // short
              "C3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B200",      // long
              "C3A81F5D-2E944-B0A-8D67-1F9E3C5A7B20",       // dash moved
              "G3A81F5D-2E94-4B0A-8D67-1F9E3C5A7B20",       // not hex

@@ -2,6 +2,7 @@
 
 #include "platform/KeychainVault.h"
 
+#include <QProcess>
 #include <cstdlib>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
@@ -17,47 +18,24 @@ struct ToolRun {
 };
 
 // Runs a program found on PATH, without a shell, with `input` on its standard input.
-ToolRun runTool(const std::vector<std::string>& argv, const char* input = nullptr) {
-    std::vector<const gchar*> args;
-    for (const auto& arg : argv) {
-        args.push_back(arg.c_str());
+ToolRun runTool(const QStringList& argv, std::string_view input = {}) {
+    QProcess process;
+    process.start(argv.front(), argv.mid(1));
+    process.write(input.data(), qint64(input.size()));
+    process.closeWriteChannel();
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit) {
+        return {-1, {}, process.errorString().toStdString()};
     }
-    args.push_back(nullptr);
-
-    ToolRun run;
-    GError* error = nullptr;
-    GSubprocess* process =
-        g_subprocess_newv(args.data(),
-                          GSubprocessFlags(G_SUBPROCESS_FLAGS_STDIN_PIPE | G_SUBPROCESS_FLAGS_STDOUT_PIPE |
-                                           G_SUBPROCESS_FLAGS_STDERR_PIPE),
-                          &error);
-    if (process == nullptr) {
-        run.err = error->message;
-        g_error_free(error);
-        return run;
-    }
-    gchar* out = nullptr;
-    gchar* err = nullptr;
-    if (g_subprocess_communicate_utf8(process, input, nullptr, &out, &err, &error)) {
-        run.status = g_subprocess_get_exit_status(process);
-        run.out = out != nullptr ? out : "";
-        run.err = err != nullptr ? err : "";
-    } else {
-        run.err = error->message;
-        g_error_free(error);
-    }
-    g_free(out);
-    g_free(err);
-    g_object_unref(process);
-    return run;
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
 
 // What `secret-tool search --all` printed: items, labels and secrets on its output, attributes on its
-// error stream.
+// error stream (their prefixes tell the two apart).
 StoredItems parsed(const ToolRun& run) {
     StoredItems items;
-    std::istringstream out(run.out);
-    for (std::string line; std::getline(out, line);) {
+    std::istringstream lines(run.out + "\n" + run.err);
+    for (std::string line; std::getline(lines, line);) {
         if (line.starts_with("[")) {
             ++items.count;
         } else if (line.starts_with("label = ")) {
@@ -66,16 +44,14 @@ StoredItems parsed(const ToolRun& run) {
             items.secrets.push_back(line.substr(9));
         } else if (line.starts_with("schema = ")) {
             items.attributes.push_back("xdg:schema = " + line.substr(9));
-        }
-    }
-    std::istringstream err(run.err);
-    for (std::string line; std::getline(err, line);) {
-        if (line.starts_with("attribute.")) {
+        } else if (line.starts_with("attribute.")) {
             items.attributes.push_back(line.substr(10));
         }
     }
     return items;
 }
+
+const QString service = QString::fromUtf8(KeychainVault::service);
 
 // kwalletd5 5.103 fails about one encrypted session in a hundred (it refuses a client key, or derives
 // another key, when one starts with a zero byte): a store fails, or a secret reads back empty. Only
@@ -91,9 +67,9 @@ void requireSecretService(std::string_view mode) {
 }
 
 StoredItems storedItems(std::string_view account) {
-    std::vector<std::string> argv{"secret-tool", "search", "--all", "service", std::string(KeychainVault::service)};
+    QStringList argv{"secret-tool", "search", "--all", "service", service};
     if (!account.empty()) {
-        argv.insert(argv.end(), {"account", std::string(account)});
+        argv << "account" << QString::fromUtf8(account);
     }
     for (int attempt = 1;; ++attempt) {
         const auto run = runTool(argv);
@@ -105,18 +81,13 @@ StoredItems storedItems(std::string_view account) {
     }
 }
 
-void storeWithSecretTool(std::string_view account, std::string_view secret, const std::vector<std::string>& extra) {
-    std::vector<std::string> argv{"secret-tool",
-                                  "store",
-                                  "--label=Stored elsewhere",
-                                  "service",
-                                  std::string(KeychainVault::service),
-                                  "account",
-                                  std::string(account)};
-    argv.insert(argv.end(), extra.begin(), extra.end());
+void storeWithSecretTool(std::string_view account, std::string_view secret, const QStringList& extra) {
+    const QStringList argv =
+        QStringList{"secret-tool", "store", "--label=Stored elsewhere", "service", service, "account"} +
+        QStringList{QString::fromUtf8(account)} + extra;
     ToolRun run;
     for (int attempt = 0; attempt < attempts && run.status != 0; ++attempt) {
-        run = runTool(argv, std::string(secret).c_str());
+        run = runTool(argv, secret);
     }
     ASSERT_EQ(run.status, 0) << run.err;
 }
@@ -129,7 +100,7 @@ void lockDefaultCollection() {
 }
 
 StalledPrompter::StalledPrompter() {
-    GError* error = nullptr;
+    g_autoptr(GError) error = nullptr;
     m_connection =
         g_dbus_connection_new_for_address_sync(g_getenv("DBUS_SESSION_BUS_ADDRESS"),
                                                GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
@@ -137,7 +108,6 @@ StalledPrompter::StalledPrompter() {
                                                nullptr, nullptr, &error);
     if (m_connection == nullptr) {
         ADD_FAILURE() << error->message;
-        g_error_free(error);
         return;
     }
     // Swallows every call, so the keyring's request to show its prompt is never answered.
@@ -151,19 +121,15 @@ StalledPrompter::StalledPrompter() {
             return message;
         },
         nullptr, nullptr);
-    GVariant* reply = g_dbus_connection_call_sync(m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                                  "org.freedesktop.DBus", "RequestName",
-                                                  g_variant_new("(su)", "org.gnome.keyring.SystemPrompter", 0u),
-                                                  G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr, &error);
-    if (reply == nullptr) {
-        ADD_FAILURE() << error->message;
-        g_error_free(error);
-        return;
-    }
+    g_autoptr(GVariant) reply = g_dbus_connection_call_sync(
+        m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+        g_variant_new("(su)", "org.gnome.keyring.SystemPrompter", 0u), G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE,
+        -1, nullptr, &error);
     guint32 owner = 0;
-    g_variant_get(reply, "(u)", &owner);
-    g_variant_unref(reply);
-    EXPECT_EQ(owner, 1u) << "the prompter's name is taken";
+    if (reply != nullptr) {
+        g_variant_get(reply, "(u)", &owner);
+    }
+    EXPECT_EQ(owner, 1u) << (error != nullptr ? error->message : "the prompter's name is taken");
 }
 
 StalledPrompter::~StalledPrompter() {

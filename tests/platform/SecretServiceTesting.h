@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <chrono>
 #include <iostream>
 #include <string>
@@ -29,7 +30,7 @@ struct StoredItems {
 StoredItems storedItems(std::string_view account);
 
 // Stores an item with secret-tool, with `extra` attributes besides service and account.
-void storeWithSecretTool(std::string_view account, std::string_view secret, const std::vector<std::string>& extra = {});
+void storeWithSecretTool(std::string_view account, std::string_view secret, const QStringList& extra = {});
 
 // Locks the default collection; the service does that without a prompt.
 void lockDefaultCollection();

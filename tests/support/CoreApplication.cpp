@@ -1,22 +1,6 @@
-// Tests of Qt objects need one application object for the whole run, for queued calls and timers.
+#include "support/TestApplication.h"
+
 #include <QCoreApplication>
-#include <gtest/gtest.h>
-#include <memory>
 
-namespace {
-
-class CoreApplication final : public ::testing::Environment {
-public:
-    void SetUp() override { m_application = std::make_unique<QCoreApplication>(m_argc, m_argv); }
-    void TearDown() override { m_application.reset(); }
-
-private:
-    int m_argc = 1;
-    char m_name[10] = "app_tests";
-    char* m_argv[2] = {m_name, nullptr};
-    std::unique_ptr<QCoreApplication> m_application;
-};
-
-[[maybe_unused]] const auto* const environment = ::testing::AddGlobalTestEnvironment(new CoreApplication);
-
-} // namespace
+[[maybe_unused]] static const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new vantorel::testing::TestApplication<QCoreApplication>);

@@ -10,6 +10,7 @@
 #include "support/TestProfiles.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -30,10 +31,12 @@ protected:
     // What the document on disk holds now.
     ProfileLibrary stored() const { return LibraryDocument::decode(readFile(document())).value(); }
 
-    // Builds the model and lets its first refresh run.
-    AppModel& startModel() {
-        auto vault = std::make_unique<FakeVault>();
-        m_vault = vault.get();
+    // Builds the model, on a fake vault unless given another, and lets its first refresh run.
+    AppModel& startModel(std::unique_ptr<CredentialVault> vault = nullptr) {
+        if (vault == nullptr) {
+            vault = std::make_unique<FakeVault>();
+            m_vault = static_cast<FakeVault*>(vault.get());
+        }
         m_model = std::make_unique<AppModel>(
             std::move(vault), document(),
             [this](std::string_view bytes, const std::filesystem::path& to) {
@@ -63,9 +66,7 @@ protected:
 
     static std::vector<std::string> names(const std::vector<VPNProfile>& profiles) {
         std::vector<std::string> out;
-        for (const auto& profile : profiles) {
-            out.push_back(profile.name);
-        }
+        std::ranges::transform(profiles, std::back_inserter(out), &VPNProfile::name);
         return out;
     }
 

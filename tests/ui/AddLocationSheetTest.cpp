@@ -27,29 +27,21 @@ using namespace vantorel::testing;
 
 namespace {
 
-const char* const fieldNames[] = {"nameField",     "countryField",  "serverField",
-                                  "identityField", "usernameField", "passwordField"};
 const QStringList valid{"Oslo", "Norway", "no.provider.example", "id.provider.example", "customer-7", "secret"};
 
 class AddLocationSheetTest : public WindowFixture {
 protected:
     AddLocationSheet& sheet() const { return *content().sheet(); }
     AddLocationView& view() const { return *sheet().view(); }
-    QLineEdit& field(const char* name) const { return *view().findChild<InputField*>(name)->field(); }
     TextLabel& errorLine() const { return part<TextLabel>("errorLine"); }
     void open() {
         m_model->setShowingAdd(true);
         settle();
         ASSERT_TRUE(sheet().isVisible());
     }
-    void fill(const QStringList& texts) {
-        for (int i = 0; i < texts.size(); ++i) {
-            field(fieldNames[i]).setText(texts[i]);
-        }
-    }
     QStringList typed() const {
         QStringList out;
-        for (const char* name : fieldNames) {
+        for (const char* name : addFields) {
             out << field(name).text();
         }
         return out;
@@ -63,7 +55,7 @@ TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     open();
     EXPECT_FALSE(errorLine().isVisible());
     // A field's panel is its line of text and its insets.
-    for (const char* name : fieldNames) {
+    for (const char* name : addFields) {
         const QLineEdit& line = field(name);
         const QMargins insets = line.parentWidget()->layout()->contentsMargins();
         EXPECT_EQ(line.parentWidget()->height(), line.fontMetrics().height() + insets.top() + insets.bottom()) << name;
@@ -108,7 +100,7 @@ TEST_F(AddLocationSheetTest, KeyboardOnly) {
     const QPointer<QLineEdit> password = &field("passwordField");
     for (int i = 0; i < valid.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
-        ASSERT_EQ(focus, &field(fieldNames[i]));
+        ASSERT_EQ(focus, &field(addFields[i]));
         EXPECT_FALSE(focus->accessibleName().isEmpty());
         EXPECT_TRUE(focus->inputMethodHints() & Qt::ImhNoPredictiveText);
         QTest::keyClicks(focus, valid[i]);

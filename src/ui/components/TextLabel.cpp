@@ -69,7 +69,10 @@ void TextLabel::setMinimumScaleFactor(qreal factor) {
 const TextLabel::Layout& TextLabel::layOut(qreal width) const {
     const bool bounded = width >= 0;
     Layout& cached = bounded ? m_bounded : m_natural;
-    const Qt::Alignment alignment = this->alignment() & Qt::AlignHorizontal_Mask;
+    // Unbounded, a line is placed at the left: a one-line label is painted from this same layout,
+    // placed by the label itself, so that its text is shaped once (QTextLayout shapes afresh on
+    // every layout pass, and shaping is most of what a label costs).
+    const Qt::Alignment alignment = bounded ? this->alignment() & Qt::AlignHorizontal_Mask : Qt::AlignLeft;
     if (cached.width == width && cached.wrapping == m_wrapping && cached.lineSpacing == m_lineSpacing &&
         cached.alignment == alignment && cached.text == text() && cached.font == font()) {
         return cached;
@@ -160,8 +163,13 @@ void TextLabel::paintEvent(QPaintEvent*) {
             scale = std::max(m_minimumScale, area.width() / natural.width);
         }
     }
-    const Layout& used = layOut(area.width() / scale);
+    const Layout& used = layOut(m_wrapping ? area.width() / scale : -1);
     const qreal height = used.measure.height * scale;
+    qreal left = area.left();
+    if (!m_wrapping && (alignment() & (Qt::AlignHCenter | Qt::AlignRight))) {
+        const qreal room = area.width() - used.measure.width * scale;
+        left += alignment() & Qt::AlignHCenter ? room / 2 : room;
+    }
     qreal top = area.top();
     if (alignment() & Qt::AlignVCenter) {
         top += (area.height() - height) / 2;
@@ -170,7 +178,7 @@ void TextLabel::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setPen(color());
-    painter.translate(area.left(), top);
+    painter.translate(left, top);
     painter.scale(scale, scale);
     for (const auto& paragraph : used.paragraphs) {
         paragraph->draw(&painter, QPointF(0, 0));
