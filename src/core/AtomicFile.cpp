@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include "PosixFile.h"
 #include "Uuid.h"
 
 #include <cerrno>
@@ -12,24 +13,6 @@ namespace {
 
 constexpr mode_t folderMode = 0700;
 constexpr mode_t fileMode = 0600;
-
-// Closes a descriptor on every way out.
-class FileDescriptor final {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
 
 std::unexpected<VPNFailure> failure() {
     return std::unexpected(VPNFailure::storageUnavailable());

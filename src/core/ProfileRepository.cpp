@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "LibraryDocument.h"
+#include "PosixFile.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -9,37 +10,12 @@
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vantorel {
 namespace {
 
 std::unexpected<VPNFailure> storageFailure() {
     return std::unexpected(VPNFailure::storageUnavailable());
-}
-
-// Reads at most `limit` + 1 bytes, so that a file that grew after fstat is still refused.
-std::expected<std::string, VPNFailure> readLimited(int fd, std::size_t limit) {
-    std::string bytes(limit + 1, '\0');
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        const ssize_t count = ::read(fd, bytes.data() + total, bytes.size() - total);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return storageFailure();
-        }
-        if (count == 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(count);
-    }
-    if (total > limit) {
-        return storageFailure();
-    }
-    bytes.resize(total);
-    return bytes;
 }
 
 bool acceptablePassword(std::string_view password) {
@@ -56,21 +32,20 @@ ProfileRepository::ProfileRepository(std::filesystem::path fileURL, CredentialVa
 std::expected<ProfileLibrary, VPNFailure> ProfileRepository::load() const {
     // The checks run on the open descriptor, so nothing can be swapped in between check and read.
     // O_NOFOLLOW refuses a link; O_NONBLOCK keeps a FIFO planted at the path from hanging the open.
-    const int fd = ::open(m_fileURL.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
+    const FileDescriptor fd(::open(m_fileURL.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (!fd) {
         if (errno == ENOENT) {
             return ProfileLibrary{};
         }
         return storageFailure();
     }
     struct stat status {};
-    std::expected<std::string, VPNFailure> bytes = storageFailure();
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 0 &&
-        static_cast<std::size_t>(status.st_size) <= maxDocumentSize) {
-        bytes = readLimited(fd, maxDocumentSize);
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
+        static_cast<std::size_t>(status.st_size) > maxDocumentSize) {
+        return storageFailure();
     }
-    ::close(fd);
-    if (!bytes) {
+    const std::optional<std::string> bytes = readUpTo(fd.get(), maxDocumentSize);
+    if (!bytes || bytes->size() > maxDocumentSize) {
         return storageFailure();
     }
 

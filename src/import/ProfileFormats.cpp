@@ -1,11 +1,10 @@
 #include "ProfileFormats.h"
 
+#include "core/PosixFile.h"
 #include "core/Text.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace vantorel {
 namespace {
@@ -22,22 +21,6 @@ std::string_view withoutLeadingSpace(std::string_view bytes) {
     const auto content = bytes.find_first_not_of(" \t\r\n");
     return content == std::string_view::npos ? std::string_view() : bytes.substr(content);
 }
-
-class FileDescriptor final {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
@@ -107,7 +90,7 @@ std::expected<std::string, ImportProblem> readProviderFileBytes(const char* path
     }
     // Non-blocking, and checked again once open, in case the name was pointed elsewhere meanwhile.
     const FileDescriptor file(::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
+    if (!file) {
         return std::unexpected(ImportProblem::unreadable);
     }
     if (::fstat(file.get(), &status) != 0) {
@@ -116,27 +99,14 @@ std::expected<std::string, ImportProblem> readProviderFileBytes(const char* path
     if (!S_ISREG(status.st_mode)) {
         return std::unexpected(ImportProblem::notRegularFile);
     }
-    // One byte more than allowed tells a file that grew since it was measured.
-    std::string bytes(maximumProviderFileSize + 1, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t count = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            return std::unexpected(ImportProblem::unreadable);
-        }
-        if (count == 0) {
-            break;
-        }
-        filled += std::size_t(count);
+    std::optional<std::string> bytes = readUpTo(file.get(), maximumProviderFileSize);
+    if (!bytes) {
+        return std::unexpected(ImportProblem::unreadable);
     }
-    if (filled > maximumProviderFileSize) {
+    if (bytes->size() > maximumProviderFileSize) {
         return std::unexpected(ImportProblem::tooLarge);
     }
-    bytes.resize(filled);
-    return bytes;
+    return std::move(*bytes);
 }
 
 } // namespace vantorel
