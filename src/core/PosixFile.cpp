@@ -1,5 +1,7 @@
 #include "PosixFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <unistd.h>
 
@@ -12,10 +14,12 @@ FileDescriptor::~FileDescriptor() {
 }
 
 std::optional<std::string> readUpTo(int fd, std::size_t limit) {
-    std::string bytes(limit + 1, '\0');
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        const ssize_t count = ::read(fd, bytes.data() + total, bytes.size() - total);
+    // Read in pieces rather than into a buffer of the whole limit: a document is usually a few
+    // kilobytes, and a megabyte zeroed up front costs more than reading it.
+    std::string bytes;
+    std::array<char, 64 * 1024> piece{};
+    while (bytes.size() <= limit) {
+        const ssize_t count = ::read(fd, piece.data(), std::min(piece.size(), limit + 1 - bytes.size()));
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -25,9 +29,8 @@ std::optional<std::string> readUpTo(int fd, std::size_t limit) {
         if (count == 0) {
             break;
         }
-        total += static_cast<std::size_t>(count);
+        bytes.append(piece.data(), static_cast<std::size_t>(count));
     }
-    bytes.resize(total);
     return bytes;
 }
 
