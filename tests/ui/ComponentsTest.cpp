@@ -145,7 +145,7 @@ TEST(TextLabel, WrappedTextGrowsAsItNarrowsAndShowsEveryLine) {
         column->setContentsMargins(0, 0, 0, 0);
         column->addWidget(widget);
         column->addStretch(1);
-        const auto* text = widget->findChild<TextLabel*>(name);
+        auto* text = widget->findChild<TextLabel*>(name);
         ASSERT_NE(text, nullptr);
         int previousHeight = 0;
         int previousLines = 0;
@@ -157,6 +157,16 @@ TEST(TextLabel, WrappedTextGrowsAsItNarrowsAndShowsEveryLine) {
             EXPECT_GT(widget->height(), std::exchange(previousHeight, widget->height()));
             EXPECT_GT(text->lineCount(text->width()), std::exchange(previousLines, text->lineCount(text->width())));
             EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+            // The last line is drawn, not only measured: its band has ink.
+            const QImage drawn = text->grab().toImage();
+            const int lines = text->lineCount(text->width());
+            bool inked = false;
+            for (int y = drawn.height() * (lines - 1) / lines; y < drawn.height() && !inked; ++y) {
+                for (int x = 0; x < drawn.width() && !inked; ++x) {
+                    inked = drawn.pixel(x, y) != drawn.pixel(0, 0);
+                }
+            }
+            EXPECT_TRUE(inked);
             const int textEnd = text->mapTo(widget, QPoint(text->width(), 0)).x();
             EXPECT_LE(textEnd, widget->width());
             if (control->parentWidget() == widget) {

@@ -106,6 +106,18 @@ const TextLabel::Layout& TextLabel::layOut(qreal width) const {
     return cached;
 }
 
+TextLabel::Measure TextLabel::measure(qreal width) const {
+    // Where the text's natural width fits, it takes one line a paragraph at this width as at any
+    // wider one: its measure is the natural one. A layout tries a label at many widths, and each
+    // of them would otherwise shape the text again.
+    if (width >= 0) {
+        if (const Measure& natural = layOut(-1).measure; natural.width <= width) {
+            return natural;
+        }
+    }
+    return layOut(width).measure;
+}
+
 QSize TextLabel::sizeHint() const {
     const auto natural = measure(-1);
     const auto margins = contentsMargins();
@@ -163,7 +175,11 @@ void TextLabel::paintEvent(QPaintEvent*) {
             scale = std::max(m_minimumScale, area.width() / natural.width);
         }
     }
-    const Layout& used = layOut(m_wrapping ? area.width() / scale : -1);
+    // Left-aligned text that fits on its lines is drawn exactly as it was laid out unbounded.
+    const qreal width = area.width() / scale;
+    const bool fits =
+        !m_wrapping || (!(alignment() & (Qt::AlignHCenter | Qt::AlignRight)) && measure(-1).width <= width);
+    const Layout& used = layOut(fits ? -1 : width);
     const qreal height = used.measure.height * scale;
     qreal left = area.left();
     if (!m_wrapping && (alignment() & (Qt::AlignHCenter | Qt::AlignRight))) {

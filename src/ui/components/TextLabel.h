@@ -69,7 +69,7 @@ private:
     // again: the last layout at the natural width and the last at a given width are kept, and made
     // anew only when the text, font, width or options change.
     const Layout& layOut(qreal width) const;
-    Measure measure(qreal width) const { return layOut(width).measure; }
+    Measure measure(qreal width) const;
 
     mutable Layout m_natural;
     mutable Layout m_bounded;
