@@ -57,15 +57,16 @@ double seconds(std::chrono::steady_clock::duration elapsed) {
     return std::chrono::duration<double>(elapsed).count();
 }
 
-// "Location 1" shows 111 rows of 200 (11 of 20); the keystroke "2" narrows them to 11 (1), the next
-// one (Backspace) widens them again.
+// "Location " shows every row; the keystroke "1" narrows them to 111 of 200 (11 of 20) and the next
+// one (Backspace) widens them again. Either way more rows are listed than the page shows, so both
+// sizes have the same rows' worth of screen to redo, and only the size of the library differs.
 void searchKeystroke(benchmark::State& state) {
     Window shown(AppPage::locations, int(state.range(0)));
-    QTest::keyClicks(&shown.search(), "Location 1");
+    QTest::keyClicks(&shown.search(), "Location ");
     shown.settle();
     bool narrow = true;
     for (auto _ : state) {
-        QTest::keyClick(&shown.search(), narrow ? Qt::Key_2 : Qt::Key_Backspace);
+        QTest::keyClick(&shown.search(), narrow ? Qt::Key_1 : Qt::Key_Backspace);
         shown.settle();
         narrow = !narrow;
     }
