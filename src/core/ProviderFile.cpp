@@ -133,9 +133,7 @@ std::string encodeReading(const ProviderFileReading& reading) {
     out.push_back(static_cast<char>(reading->carriesAuthority ? authorityFlag : 0));
     putLength(out, reading->locations.size());
     for (const ProviderLocation& location : reading->locations) {
-        for (const std::string_view text :
-             {std::string_view(location.name), std::string_view(location.server), std::string_view(location.identity),
-              std::string_view(location.username), location.password.view()}) {
+        for (const std::string_view text : location.texts()) {
             putLength(out, text.size());
             out.append(text);
         }

@@ -2,6 +2,7 @@
 
 #include "VPNFailure.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <expected>
@@ -46,6 +47,9 @@ struct ProviderLocation {
     std::string identity;
     std::string username;
     SecretText password; // empty when the file holds none
+
+    // The five texts, in this order, for what treats them all alike.
+    std::array<std::string_view, 5> texts() const { return {name, server, identity, username, password.view()}; }
 
     friend bool operator==(const ProviderLocation&, const ProviderLocation&) = default;
 };

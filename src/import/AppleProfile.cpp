@@ -19,10 +19,6 @@ struct CmsFree {
     void operator()(CMS_ContentInfo* envelope) const { CMS_ContentInfo_free(envelope); }
 };
 
-bool startsWith(std::string_view bytes, std::string_view prefix) {
-    return bytes.substr(0, prefix.size()) == prefix;
-}
-
 // The property list inside a CMS envelope, its signature unchecked: a signature says who made the
 // file, not that its contents are right, and the person checks every field before saving anyway.
 std::expected<std::string, ImportProblem> envelopeContent(std::string_view bytes) {
@@ -52,7 +48,7 @@ std::expected<std::string, ImportProblem> envelopeContent(std::string_view bytes
 
 Plist parsePropertyList(std::string_view bytes) {
     plist_t root = nullptr;
-    if (startsWith(bytes, "bplist00")) {
+    if (bytes.starts_with("bplist00")) {
         plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
     } else {
         const auto start = bytes.find_first_not_of(" \t\r\n");

@@ -3,19 +3,16 @@
 #include "core/PosixFile.h"
 #include "core/Text.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace vantorel {
 namespace {
 
-bool startsWith(std::string_view bytes, std::string_view prefix) {
-    return bytes.substr(0, prefix.size()) == prefix;
-}
-
 // A byte-order mark and white space ahead of the content, as editors and web servers leave them.
 std::string_view withoutLeadingSpace(std::string_view bytes) {
-    if (startsWith(bytes, "\xEF\xBB\xBF")) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
     const auto content = bytes.find_first_not_of(" \t\r\n");
@@ -32,27 +29,21 @@ ProviderFileReading readProviderFile(std::string_view bytes) {
     if (content.empty()) {
         return std::unexpected(ImportProblem::otherFormat);
     }
-    ProviderFileReading reading = std::unexpected(ImportProblem::otherFormat);
-    if (startsWith(content, "bplist00")) {
-        reading = readAppleProfile(content);
-    } else {
-        switch (content.front()) {
-        case '<':
-        case '\x30': // a DER or BER SEQUENCE: the CMS envelope of a signed profile
-            reading = readAppleProfile(content);
-            break;
-        case '{':
-            reading = readStrongSwanProfile(content);
-            break;
-        case '[':
-        case '#':
-            reading = readNetworkManagerConnection(content);
-            break;
-        default:
-            break;
-        }
+    if (content.starts_with("bplist00")) {
+        return readAppleProfile(content);
     }
-    return reading;
+    switch (content.front()) {
+    case '<':
+    case '\x30': // a DER or BER SEQUENCE: the CMS envelope of a signed profile
+        return readAppleProfile(content);
+    case '{':
+        return readStrongSwanProfile(content);
+    case '[':
+    case '#':
+        return readNetworkManagerConnection(content);
+    default:
+        return std::unexpected(ImportProblem::otherFormat);
+    }
 }
 
 ProviderFileReading detail::readingOf(ProviderFile file) {
@@ -64,12 +55,8 @@ ProviderFileReading detail::readingOf(ProviderFile file) {
 
 bool detail::textsAreUtf8(const ProviderFile& file) {
     for (const ProviderLocation& location : file.locations) {
-        for (const std::string_view text :
-             {std::string_view(location.name), std::string_view(location.server), std::string_view(location.identity),
-              std::string_view(location.username), location.password.view()}) {
-            if (!text::isValidUtf8(text)) {
-                return false;
-            }
+        if (!std::ranges::all_of(location.texts(), text::isValidUtf8)) {
+            return false;
         }
     }
     return true;

@@ -59,7 +59,7 @@ void ProviderFileReader::read(const std::filesystem::path& file, Done done) {
     m_done = std::move(done);
     std::array<int, 2> pipe{};
     if (::pipe2(pipe.data(), O_CLOEXEC) != 0) {
-        QTimer::singleShot(0, this, [this] { finish(std::unexpected(importFailure(ImportProblem::unreadable))); });
+        failLater();
         return;
     }
     // The helper's standard output is the pipe and its input nothing; every other descriptor of
@@ -87,7 +87,7 @@ void ProviderFileReader::read(const std::filesystem::path& file, Done done) {
     ::close(pipe[1]);
     if (spawned != 0) {
         ::close(pipe[0]);
-        QTimer::singleShot(0, this, [this] { finish(std::unexpected(importFailure(ImportProblem::unreadable))); });
+        failLater();
         return;
     }
     m_child = child;
@@ -96,6 +96,10 @@ void ProviderFileReader::read(const std::filesystem::path& file, Done done) {
     m_notifier = new QSocketNotifier(m_pipe, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &ProviderFileReader::readPipe);
     m_deadline->start();
+}
+
+void ProviderFileReader::failLater() {
+    QTimer::singleShot(0, this, [this] { finish(std::unexpected(importFailure(ImportProblem::unreadable))); });
 }
 
 void ProviderFileReader::readPipe() {

@@ -35,10 +35,11 @@ public:
     // unless another read replaces this one first. A file that takes longer than the deadline
     // to read is given up on as unreadable.
     void read(const std::filesystem::path& file, Done done);
-    bool busy() const { return m_child > 0; }
 
 private:
     void readPipe();
+    // A read that could not start ends on a later turn all the same, as `read` promises.
+    void failLater();
     void finish(Result result);
     void stop();
 

@@ -22,12 +22,12 @@ CredentialVault* SystemVault::store() {
     }
     m_tried = true;
     // Never unloaded: the store registers GLib types, which live as long as the process.
+    // What went wrong goes to the terminal once: the person only sees that the keyring is out of reach.
     void* handle = ::dlopen(m_module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-        return nullptr;
-    }
-    const auto open = reinterpret_cast<OpenSecretStore>(::dlsym(handle, openSecretStoreSymbol));
+    const auto open =
+        handle == nullptr ? nullptr : reinterpret_cast<OpenSecretStore>(::dlsym(handle, openSecretStoreSymbol));
     if (open == nullptr) {
+        qWarning("vantorel: the secret store module could not be loaded: %s", ::dlerror());
         return nullptr;
     }
     m_store.reset(open());

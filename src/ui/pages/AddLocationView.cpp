@@ -25,14 +25,6 @@
 
 namespace vantorel {
 
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> file, QWidget* parent)
     : QWidget(parent), m_model(model), m_file(std::move(file)), m_fromFile(m_file.has_value()),
       m_name(new InputField(QStringLiteral("Location name"), QStringLiteral("London"), InputField::Kind::plain, this)),
@@ -147,9 +139,9 @@ QWidget* AddLocationView::buildChoices() {
     colors.setColor(QPalette::Base, Qt::transparent);
     m_choices->setPalette(colors);
     for (const ProviderLocation& location : m_file->locations) {
-        const QString server = fromUtf8(location.server);
-        m_choices->addItem(location.name.empty() ? server
-                                                 : QStringLiteral("%1 \u2014 %2").arg(fromUtf8(location.name), server));
+        const QString server = toQString(location.server);
+        m_choices->addItem(
+            location.name.empty() ? server : QStringLiteral("%1 \u2014 %2").arg(toQString(location.name), server));
     }
     // A short list shows whole; a long one scrolls after a few rows.
     constexpr int rowsShown = 3;
@@ -174,13 +166,13 @@ QWidget* AddLocationView::buildChoices() {
 }
 
 void AddLocationView::fillFrom(const ProviderLocation& location) {
-    m_name->field()->setText(fromUtf8(location.name));
-    m_server->field()->setText(fromUtf8(location.server));
-    m_identity->field()->setText(fromUtf8(location.identity));
-    m_username->field()->setText(fromUtf8(location.username));
+    m_name->field()->setText(toQString(location.name));
+    m_server->field()->setText(toQString(location.server));
+    m_identity->field()->setText(toQString(location.identity));
+    m_username->field()->setText(toQString(location.username));
     // The field's earlier password is wiped, not just replaced.
     wipePassword();
-    m_password->field()->setText(fromUtf8(location.password.view()));
+    m_password->field()->setText(toQString(location.password.view()));
 }
 
 AddLocationView::~AddLocationView() {

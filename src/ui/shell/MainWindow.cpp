@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
+#include <functional>
 #include <optional>
 
 namespace vantorel {
@@ -35,25 +36,25 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    m_addLocation = file->addAction(QStringLiteral("Add Location\u2026"));
-    m_addLocation->setObjectName(QStringLiteral("addLocationAction"));
-    m_addLocation->setShortcut(QKeySequence::New);
-    // The window owns the shortcut, so it works wherever the focus is inside it.
-    m_addLocation->setShortcutContext(Qt::WindowShortcut);
-    connect(m_addLocation, &QAction::triggered, this, [this] {
-        if (m_model.canEdit()) {
-            m_model.setShowingAdd(true);
-        }
-    });
-    m_importLocation = file->addAction(QStringLiteral("Import Location\u2026"));
-    m_importLocation->setObjectName(QStringLiteral("importLocationAction"));
-    m_importLocation->setShortcut(QKeySequence::Open);
-    m_importLocation->setShortcutContext(Qt::WindowShortcut);
-    connect(m_importLocation, &QAction::triggered, this, [this] {
-        if (m_model.canEdit()) {
-            importDialog()->open();
-        }
-    });
+    // The two commands that change the library. The window owns their shortcuts, so that they work
+    // wherever the focus is inside it; they do something only while the model takes edits.
+    const auto editing = [&](const QString& text, const char* name, QKeySequence::StandardKey key,
+                             std::function<void()> then) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, then = std::move(then)] {
+            if (m_model.canEdit()) {
+                then();
+            }
+        });
+        return action;
+    };
+    m_addLocation = editing(QStringLiteral("Add Location\u2026"), "addLocationAction", QKeySequence::New,
+                            [this] { m_model.setShowingAdd(true); });
+    m_importLocation = editing(QStringLiteral("Import Location\u2026"), "importLocationAction", QKeySequence::Open,
+                               [this] { importDialog()->open(); });
     setAcceptDrops(true);
     file->addSeparator();
     QAction* quit = file->addAction(tr("Quit Vantorel"));
