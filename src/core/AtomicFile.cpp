@@ -4,6 +4,7 @@
 #include "Uuid.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,11 +46,35 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string temporaryFileName() {
-    return std::string(temporaryFilePrefix) + Uuid::random().string() + std::string(temporaryFileSuffix);
+// Removes what killed writes of the same destination left: only names of exactly the temporary
+// form, so that nothing else in the folder can be taken for one.
+void removeLeftovers(int dir, std::string_view prefix) {
+    const int listed = ::dup(dir);
+    if (listed < 0) {
+        return;
+    }
+    DIR* entries = ::fdopendir(listed);
+    if (entries == nullptr) {
+        ::close(listed);
+        return;
+    }
+    constexpr std::size_t uuidLength = 36;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + uuidLength + temporaryFileSuffix.size() && name.starts_with(prefix) &&
+            name.ends_with(temporaryFileSuffix) && Uuid::parse(name.substr(prefix.size(), uuidLength))) {
+            ::unlinkat(dir, entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
 }
 
 } // namespace
+
+std::string temporaryFilePrefix(std::string_view destinationName) {
+    const auto dash = destinationName.rfind('-');
+    return "." + std::string(dash == std::string_view::npos ? destinationName : destinationName.substr(0, dash)) + "-";
+}
 
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination) {
     const std::filesystem::path folder = destination.parent_path().empty() ? "." : destination.parent_path();
@@ -75,7 +100,8 @@ std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, cons
         return failure();
     }
 
-    const std::string temporary = temporaryFileName();
+    const std::string prefix = temporaryFilePrefix(name);
+    const std::string temporary = prefix + Uuid::random().string() + std::string(temporaryFileSuffix);
     struct RemoveTemporary {
         int dir;
         const std::string& name;
@@ -105,6 +131,7 @@ std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, cons
         return failure();
     }
     removeTemporary.renamed = true;
+    removeLeftovers(dir.get(), prefix);
     // Makes the rename itself durable. The new document is already in place at this point, so a
     // failure here is not reported as a failed save: that would claim the old data was kept.
     ::fsync(dir.get());

@@ -1,5 +1,6 @@
 #include "core/AtomicFile.h"
 
+#include "core/Uuid.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ std::size_t temporaryFilesIn(const fs::path& folder) {
     std::size_t count = 0;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename();
-        count += name.starts_with(temporaryFilePrefix) && name.ends_with(temporaryFileSuffix);
+        count += name.starts_with(temporaryFilePrefix("locations-v1.json")) && name.ends_with(temporaryFileSuffix);
     }
     return count;
 }
@@ -53,8 +54,23 @@ TEST(AtomicFile, ReplacesAndCreatesExactBytes) {
     bytes[123] = '\0';
     ASSERT_TRUE(writeFileAtomically(bytes, destination));
     EXPECT_EQ(readFile(destination), bytes);
+    // What killed saves left is removed by the next one, and nothing that only looks alike.
+    const fs::path folder = destination.parent_path();
+    const std::string leftover = ".locations-" + Uuid::random().string() + ".tmp";
+    const std::vector<std::string> kept = {".locations-not-a-uuid.tmp",
+                                           ".credential-journal-" + Uuid::random().string() + ".tmp",
+                                           "locations-" + Uuid::random().string() + ".tmp"};
+    for (const auto& name : kept) {
+        writeFile(folder / name, "kept");
+    }
+    writeFile(folder / leftover, "left by a kill");
     ASSERT_TRUE(writeFileAtomically("second", destination));
     EXPECT_EQ(readFile(destination), "second");
+    EXPECT_FALSE(fs::exists(folder / leftover));
+    for (const auto& name : kept) {
+        EXPECT_TRUE(fs::exists(folder / name)) << name;
+        fs::remove(folder / name);
+    }
     EXPECT_EQ(modeOf(destination), 0600u);
     EXPECT_EQ(modeOf(temp.path() / "a"), 0700u);
     EXPECT_EQ(temporaryFilesIn(destination.parent_path()), 0u);
