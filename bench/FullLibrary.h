@@ -20,11 +20,11 @@ inline ProfileLibrary fullLibrary(int count = 200) {
     return library;
 }
 
-// A secret store that accepts everything, so a benchmark measures only what it names.
+// A secret store that is never asked, so a benchmark measures only what it names.
 class NoVault final : public CredentialVault {
 public:
-    std::expected<void, VPNFailure> insert(std::string_view, const Uuid&) override { return {}; }
-    std::expected<void, VPNFailure> remove(const Uuid&) override { return {}; }
+    void insert(std::string_view, const Uuid&, std::stop_token, Done) override {}
+    void remove(const Uuid&, std::stop_token, Done) override {}
 };
 
 } // namespace vantorel

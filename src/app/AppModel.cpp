@@ -24,6 +24,10 @@ std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString describe(const VPNFailure& failure) {
     return QString::fromStdString(std::string(failure.description()));
 }
@@ -37,37 +41,11 @@ std::optional<std::filesystem::path> platformDocumentPath() {
     return std::filesystem::path(folder.toStdString()) / AppModel::documentRelativePath;
 }
 
+// An add or removal that has not had the secret store's answer within this long is probably waiting
+// for its user: the sheet, or the removal's notice, says so.
+constexpr std::chrono::milliseconds answerExpectedWithin{250};
+
 } // namespace
-
-// While the secret store takes its time over a call, the event loop runs here, a slice at a time:
-// the window keeps painting and answering the window manager, the views show that the model is
-// waiting (canEdit is false throughout, so no other change can start), and the person can stop it.
-class AppModel::SecretStorePatience final : public CredentialVault::Patience {
-public:
-    explicit SecretStorePatience(AppModel& model) : m_model(model) {}
-
-    void waitingBegan() override {
-        m_model.m_stopWaiting = false;
-        m_model.publish(m_model.m_waitingForSecretStore, true);
-    }
-
-    bool keepWaiting(std::chrono::milliseconds slice) override {
-        // The timer wakes the loop when nothing else does, so that the call is looked at again.
-        QTimer wake;
-        wake.setSingleShot(true);
-        wake.start(slice);
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        return !m_model.m_stopWaiting;
-    }
-
-    void waitingEnded() override {
-        m_model.m_stopWaiting = false;
-        m_model.publish(m_model.m_waitingForSecretStore, false);
-    }
-
-private:
-    AppModel& m_model;
-};
 
 struct AppModel::Listing {
     std::vector<std::size_t> order;
@@ -86,13 +64,31 @@ AppModel::AppModel(std::unique_ptr<CredentialVault> vault, std::optional<std::fi
     start(std::move(documentPath), std::move(writer));
 }
 
+// Whatever is still out answers no one: a stopped change calls nothing back.
 AppModel::~AppModel() {
-    m_vault->setPatience(nullptr);
+    m_stop.request_stop();
 }
 
 void AppModel::start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer) {
-    m_patience = std::make_unique<SecretStorePatience>(*this);
-    m_vault->setPatience(m_patience.get());
+    m_patienceShown = new QTimer(this);
+    m_patienceShown->setSingleShot(true);
+    m_patienceShown->setInterval(answerExpectedWithin);
+    connect(m_patienceShown, &QTimer::timeout, this, [this] { publish(m_waitingForSecretStore, true); });
+    m_deadline = new QTimer(this);
+    m_deadline->setObjectName(QStringLiteral("secretStoreDeadline"));
+    m_deadline->setSingleShot(true);
+    m_deadline->setInterval(secretStorePatience);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        // As a refusal from the store: the add's sentence in the sheet, the removal's in the alert.
+        const Operation timedOut = m_operation;
+        stopOperation();
+        if (timedOut == Operation::adding) {
+            publish(m_addFailure, describe(VPNFailure::credentialsUnavailable()));
+        } else {
+            publish(m_message, toQString(platformText().credentialLeftBehind));
+        }
+        endOperation();
+    });
     if (documentPath) {
         m_repository = std::make_unique<ProfileRepository>(std::move(*documentPath), *m_vault, std::move(writer));
     }
@@ -140,14 +136,7 @@ void AppModel::setFavoritesOnly(bool only) {
 }
 
 bool AppModel::canEdit() const {
-    return m_storageHealthy && !m_busy && !m_waitingForSecretStore && !isActive(m_phase) &&
-           m_phase != TunnelPhase::unknown;
-}
-
-void AppModel::stopWaitingForSecretStore() {
-    if (m_waitingForSecretStore) {
-        m_stopWaiting = true;
-    }
+    return m_storageHealthy && !m_busy && !isActive(m_phase) && m_phase != TunnelPhase::unknown;
 }
 
 std::optional<VPNProfile> AppModel::activeProfile() const {
@@ -247,41 +236,98 @@ void AppModel::setDisconnectOnSleep(bool disconnect) {
     });
 }
 
+std::stop_token AppModel::beginOperation(Operation operation) {
+    m_stop = std::stop_source();
+    publish(m_busy, true);
+    publish(m_operation, operation);
+    m_patienceShown->start();
+    m_deadline->start();
+    return m_stop.get_token();
+}
+
+void AppModel::stopOperation() {
+    // The repository calls nothing back once stopped; what the store still holds, it takes care of.
+    m_stop.request_stop();
+}
+
+void AppModel::endOperation() {
+    m_patienceShown->stop();
+    m_deadline->stop();
+    publish(m_waitingForSecretStore, false);
+    publish(m_operation, Operation::none);
+    publish(m_busy, false);
+    if (m_shuttingDown) {
+        return;
+    }
+    // What arrived meanwhile, now that it can be taken.
+    if (auto reading = std::exchange(m_readingAfterOperation, std::nullopt)) {
+        offerImport(std::move(*reading));
+    }
+    if (auto file = std::exchange(m_fileAfterOperation, std::nullopt)) {
+        importFile(*file);
+    }
+}
+
+void AppModel::giveUp() {
+    const Operation given = m_operation;
+    if (given == Operation::none) {
+        return;
+    }
+    stopOperation();
+    if (given == Operation::removing) {
+        publish(m_message, toQString(platformText().credentialLeftBehind));
+    }
+    endOperation();
+}
+
 void AppModel::remove(VPNProfile profile) {
     if (!canEdit()) {
         return;
     }
-    publish(m_busy, true);
-    if (auto removed = m_repository->remove(profile, m_library); !removed) {
+    const std::stop_token stop = beginOperation(Operation::removing);
+    auto removed = m_repository->remove(profile, m_library);
+    if (!removed) {
         publish(m_message, describe(removed.error()));
-    } else {
-        publish(m_library, std::move(*removed));
-        // The removal is on disk already; a password left behind is reported, not undone.
-        if (!m_repository->deleteCredential(profile)) {
-            const std::string_view text = platformText().credentialLeftBehind;
-            publish(m_message, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        }
+        return endOperation();
     }
-    publish(m_busy, false);
+    publish(m_library, std::move(*removed));
+    // The removal is on disk already; a password left behind is reported, not undone, and the next
+    // change tries again to delete it.
+    m_repository->deleteCredential(profile, m_library, stop, [this](CredentialVault::Result deleted) {
+        if (!deleted) {
+            publish(m_message, toQString(platformText().credentialLeftBehind));
+        }
+        endOperation();
+    });
 }
 
-std::expected<void, VPNFailure> AppModel::add(const QString& name, const QString& country, const QString& server,
-                                              const QString& identity, const QString& username,
-                                              const QString& password) {
+void AppModel::add(const QString& name, const QString& country, const QString& server, const QString& identity,
+                   const QString& username, const QString& password) {
     if (!canEdit()) {
-        return std::unexpected(VPNFailure::storageUnavailable());
+        publish(m_addFailure, describe(VPNFailure::storageUnavailable()));
+        return;
     }
     const VPNProfile profile{Uuid::random(), utf8(name),     utf8(country),  utf8(server),
                              utf8(identity), utf8(username), Uuid::random(), false};
+    publish(m_addFailure, std::nullopt);
+    const std::stop_token stop = beginOperation(Operation::adding);
     QByteArray secret = password.toUtf8();
-    auto added = m_repository->add(
-        profile, std::string_view(secret.constData(), static_cast<std::size_t>(secret.size())), m_library);
+    auto started =
+        m_repository->add(profile, std::string_view(secret.constData(), static_cast<std::size_t>(secret.size())),
+                          m_library, stop, [this](ProfileRepository::Saved added) {
+                              if (!added) {
+                                  publish(m_addFailure, describe(added.error()));
+                              } else {
+                                  publish(m_library, std::move(*added));
+                                  publish(m_showingAdd, false);
+                              }
+                              endOperation();
+                          });
     secret.fill('\0'); // our copy of the password goes as soon as it has been handed on
-    if (!added) {
-        return std::unexpected(added.error());
+    if (!started) {
+        publish(m_addFailure, describe(started.error()));
+        endOperation();
     }
-    publish(m_library, std::move(*added));
-    return {};
 }
 
 void AppModel::refresh() {
@@ -294,6 +340,11 @@ void AppModel::refresh() {
 }
 
 void AppModel::importFile(const QString& file) {
+    // A file handed over during an add or a removal (a second start) waits for it to end.
+    if (m_operation != Operation::none) {
+        m_fileAfterOperation = file;
+        return;
+    }
     if (!canEdit()) {
         publish(m_message, describe(VPNFailure::storageUnavailable()));
         return;
@@ -309,6 +360,11 @@ void AppModel::importFile(const QString& file) {
 void AppModel::offerImport(std::expected<ProviderFile, VPNFailure> reading) {
     if (!reading) {
         publish(m_message, describe(reading.error()));
+        return;
+    }
+    // An add or a removal may have begun while the file was read; it is offered once that is over.
+    if (m_operation != Operation::none) {
+        m_readingAfterOperation = std::move(reading);
         return;
     }
     // Editing may have been locked while the file was read.
@@ -335,14 +391,29 @@ void reportTunnelStatus(AppModel& model, TunnelPhase phase, std::optional<QDateT
     model.m_tunnel->notify(phase, std::move(since), std::move(location));
 }
 
-void AppModel::startRemove(const VPNProfile& profile) {
-    QMetaObject::invokeMethod(
-        this, [this, profile] { remove(profile); }, Qt::QueuedConnection);
-}
-
 void AppModel::startRefresh() {
     QMetaObject::invokeMethod(
         this, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+void AppModel::shutDown(std::function<void()> done, std::chrono::milliseconds patience) {
+    m_shuttingDown = true;
+    if (m_operation != Operation::none) {
+        stopOperation();
+        endOperation();
+    }
+    auto once = std::make_shared<std::function<void()>>(std::move(done));
+    const auto finish = [once] {
+        if (auto then = std::exchange(*once, nullptr)) {
+            then();
+        }
+    };
+    if (!m_repository || m_repository->settled()) {
+        QMetaObject::invokeMethod(this, finish, Qt::QueuedConnection);
+        return;
+    }
+    m_repository->setSettledHandler(finish);
+    QTimer::singleShot(patience, this, finish);
 }
 
 } // namespace vantorel

@@ -10,13 +10,17 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <expected>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <type_traits>
 #include <vector>
+
+class QTimer;
 
 namespace vantorel {
 
@@ -35,6 +39,10 @@ class TunnelService;
 // Every library change follows one pattern: check canEdit, build the next library from a copy,
 // have the repository store it, and only then publish it. The library in memory never runs
 // ahead of the file.
+//
+// Adding and removing a location also wait for the secret store, which may be asking its user for a
+// password: they are operations in progress, started here and finished by the store's answers on a
+// later turn of the event loop, with `busy` set throughout. Nothing ever waits inside the model.
 class AppModel final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AppModel)
@@ -59,11 +67,17 @@ public:
     const std::optional<QDateTime>& connectedAt() const { return m_connectedAt; }
     const std::optional<Uuid>& activeID() const { return m_activeID; }
     bool busy() const { return m_busy; }
-    // A call to the secret store is waiting for its answer (the store may be asking for a password
-    // in a window of its own). Meanwhile the event loop keeps running and nothing can be edited.
+    // The add or removal in progress, if any.
+    enum class Operation { none, adding, removing };
+    Operation operation() const { return m_operation; }
+    // The operation has not had the secret store's answer within a moment: the store may be asking
+    // its user for a password in a window of its own.
     bool waitingForSecretStore() const { return m_waitingForSecretStore; }
-    // Gives up the call being waited for; it fails, and nothing of it is kept.
-    void stopWaitingForSecretStore();
+    // Gives up the operation in progress, whichever call it waits for; nothing of it is kept. A
+    // removal given up leaves its password behind, which message says.
+    void giveUp();
+    // Why the last add failed; none while one runs, or after one succeeded.
+    const std::optional<QString>& addFailure() const { return m_addFailure; }
     bool storageHealthy() const { return m_storageHealthy; }
     const std::optional<QString>& message() const { return m_message; }
     void setMessage(std::optional<QString> message);
@@ -86,11 +100,13 @@ public:
     void select(const VPNProfile& profile);
     void setAllowLocalNetwork(bool allow);
     void setDisconnectOnSleep(bool disconnect);
-    // Runs its steps synchronously; views start it with startRemove so it runs on a later turn.
+    // Saves the library without the location, then deletes its password; a password that cannot be
+    // deleted is reported in message.
     void remove(VPNProfile profile); // by value: the argument may refer into the library it replaces
-    // The one operation whose failure goes back to its caller (the add-location sheet).
-    std::expected<void, VPNFailure> add(const QString& name, const QString& country, const QString& server,
-                                        const QString& identity, const QString& username, const QString& password);
+    // Starts adding; the outcome comes later: on success the sheet closes (showingAdd false), on
+    // failure addFailure says why. Refused at once, as storageUnavailable, while editing is not allowed.
+    void add(const QString& name, const QString& country, const QString& server, const QString& identity,
+             const QString& username, const QString& password);
     // Asks the tunnel service for the current status; ignored while busy.
     void refresh();
 
@@ -103,9 +119,13 @@ public:
     std::optional<ProviderFile> takeImport();
     bool hasImport() const { return m_import.has_value(); }
 
-    // Queue remove or refresh for a later turn of the event loop. Dropped if the model is gone.
-    void startRemove(const VPNProfile& profile);
+    // Queues refresh for a later turn of the event loop. Dropped if the model is gone.
     void startRefresh();
+
+    // For quitting: gives up the operation in progress and calls `done` once the secret store has
+    // answered every call still out (deleting a store it carried out after all), or after
+    // `patience`, whichever comes first, but always on a later turn.
+    void shutDown(std::function<void()> done, std::chrono::milliseconds patience);
 
 signals:
     void willChange();
@@ -122,6 +142,10 @@ private:
     }
     void start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer);
     void offerImport(std::expected<ProviderFile, VPNFailure> reading);
+    // The operation's state: begun, ended (and what waited for it let in), given up.
+    std::stop_token beginOperation(Operation operation);
+    void endOperation();
+    void stopOperation();
     // The pattern of every library change: nothing unless canEdit; `edit` changes a copy and says
     // whether there is anything to store; the copy is published only once it is stored.
     void change(const std::function<bool(ProfileLibrary&)>& edit);
@@ -133,8 +157,9 @@ private:
     std::optional<QDateTime> m_connectedAt;
     std::optional<Uuid> m_activeID;
     bool m_busy = false;
+    Operation m_operation = Operation::none;
     bool m_waitingForSecretStore = false;
-    bool m_stopWaiting = false;
+    std::optional<QString> m_addFailure;
     bool m_storageHealthy = true;
     std::optional<QString> m_message;
     bool m_showingAdd = false;
@@ -154,9 +179,14 @@ private:
     struct Listing;
     mutable std::unique_ptr<Listing> m_listing;
     std::filesystem::path m_importHelper;
-    class SecretStorePatience;
-    std::unique_ptr<SecretStorePatience> m_patience;
     std::unique_ptr<ProviderFileReader> m_reader; // made for the first file
+    // What arrived while an operation was in progress, opened once it ends.
+    std::optional<QString> m_fileAfterOperation;
+    std::optional<std::expected<ProviderFile, VPNFailure>> m_readingAfterOperation;
+    std::stop_source m_stop;           // of the operation in progress
+    QTimer* m_patienceShown = nullptr; // after the moment without an answer
+    QTimer* m_deadline = nullptr;      // the give-up
+    bool m_shuttingDown = false;
 };
 
 } // namespace vantorel

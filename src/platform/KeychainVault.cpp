@@ -1,6 +1,8 @@
-// The path-level calls (search, create, unlock and delete by D-Bus object path) are what libsecret's
-// own store is built from; they sit behind this acknowledgement although they have not changed in
-// years. Only they let an item be created without replacing one.
+// The path-level parts of libsecret (opening a service with its session, encoding a secret for it,
+// showing a prompt by its path) sit behind this acknowledgement although they have not changed in
+// years. The requests themselves go out through GDBus, so that each has the timeout it needs: every
+// request libsecret sends for itself gives up after D-Bus's default 25 seconds, while the person is
+// still typing.
 #define SECRET_API_SUBJECT_TO_CHANGE
 
 #include "KeychainVault.h"
@@ -9,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <libsecret/secret.h>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,316 +18,44 @@
 namespace vantorel {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Done = CredentialVault::Done;
+using Result = CredentialVault::Result;
 
-constexpr const char* serviceName = KeychainVault::service.data();
-static_assert(KeychainVault::service.data()[KeychainVault::service.size()] == '\0');
-constexpr const char* labelText = KeychainVault::label.data();
-static_assert(KeychainVault::label.data()[KeychainVault::label.size()] == '\0');
-
+constexpr const char* servicePath = "/org/freedesktop/secrets";
 // The alias path rather than the collection it names: the service resolves it, and reports a missing
 // default collection as "no such object" so that one can be created.
 constexpr const char* defaultCollection = "/org/freedesktop/secrets/aliases/default";
-
-// Items are identified by the two attributes alone (DONT_MATCH_NAME), so an item stored by any client
-// under the same pair counts as existing and is removed with ours; no "xdg:schema" attribute is
-// searched for or stored. The keychain's accessibility class and synchronisation flag have no
-// counterpart here: a Secret Service item is readable while its collection is unlocked, and the
-// service never copies it to other machines. Both are dropped.
-const SecretSchema& connectionSchema() {
-    static const SecretSchema schema = [] {
-        SecretSchema s{};
-        s.name = "org.vantorel.Connection";
-        s.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
-        s.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        s.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        return s;
-    }();
-    return schema;
-}
+constexpr const char* serviceInterface = "org.freedesktop.Secret.Service";
+constexpr const char* collectionInterface = "org.freedesktop.Secret.Collection";
+constexpr const char* itemInterface = "org.freedesktop.Secret.Item";
 
 template <auto release> struct Release {
     template <class T> void operator()(T* p) const { release(p); }
 };
 template <class T> using ObjectPtr = std::unique_ptr<T, Release<g_object_unref>>;
-using HashTablePtr = std::unique_ptr<GHashTable, Release<g_hash_table_unref>>;
+using VariantPtr = std::unique_ptr<GVariant, Release<g_variant_unref>>;
 using ValuePtr = std::unique_ptr<SecretValue, Release<secret_value_unref>>;
-using PathsPtr = std::unique_ptr<gchar*, Release<g_strfreev>>;
 using ErrorPtr = std::unique_ptr<GError, Release<g_error_free>>;
-using StringPtr = std::unique_ptr<gchar, Release<g_free>>;
 
-// When the call gives up. Shared with the service object the call opened, whose prompts move it.
-struct Deadline {
-    Clock::time_point at;
-    std::chrono::milliseconds promptAllowance;
-
-    void promptShown() { at = std::max(at, Clock::now() + promptAllowance); }
-};
-
-constexpr const char* deadlineKey = "vantorel-deadline";
-
-using PromptAsync = void (*)(SecretService*, SecretPrompt*, const GVariantType*, GCancellable*, GAsyncReadyCallback,
-                             gpointer);
-PromptAsync parentPromptAsync = nullptr;
-
-// libsecret shows every prompt (unlock, delete confirmation, new collection) through this class
-// method, which makes it the one place that knows a prompt is up.
-//
-// The prompt never gets the call's cancellable. Cancelling makes libsecret dismiss the prompt, and
-// gnome-keyring 42 aborts when an unlock prompt is dismissed before its prompter has answered,
-// taking the user's unlocked keyrings down with it. A call that gives up leaves its prompt to the user
-// instead: answered, it unlocks the collection and nothing more, since the call stores nothing
-// after giving up; its callback then frees what the call left behind.
-void promptAsync(SecretService* self, SecretPrompt* prompt, const GVariantType* returnType, GCancellable*,
-                 GAsyncReadyCallback callback, gpointer data) {
-    if (auto* deadline = static_cast<std::shared_ptr<Deadline>*>(g_object_get_data(G_OBJECT(self), deadlineKey))) {
-        (*deadline)->promptShown();
-    }
-    parentPromptAsync(self, prompt, returnType, nullptr, callback, data);
+CredentialVault::Result unavailable() {
+    return std::unexpected(VPNFailure::credentialsUnavailable());
 }
 
-GType promptAwareServiceType() {
-    static const GType type = g_type_register_static_simple(
-        SECRET_TYPE_SERVICE, "VantorelSecretService", sizeof(SecretServiceClass),
-        [](gpointer klass, gpointer) {
-            auto* serviceClass = static_cast<SecretServiceClass*>(klass);
-            parentPromptAsync = serviceClass->prompt_async;
-            serviceClass->prompt_async = promptAsync;
-        },
-        sizeof(SecretService), nullptr, GTypeFlags{});
-    return type;
+bool isEmptyPath(const char* path) {
+    return path == nullptr || std::strcmp(path, "/") == 0 || *path == '\0';
 }
 
-// What a started asynchronous call and its callback share. A call the caller gave up on may still
-// complete much later (an abandoned prompt, once the user answers it) or never, so the callback owns
-// a reference of its own and nothing it touches lives on the caller's stack.
-struct Completion {
-    GAsyncResult* result = nullptr;
-
-    Completion() = default;
-    Completion(const Completion&) = delete;
-    Completion& operator=(const Completion&) = delete;
-    ~Completion() {
-        if (result != nullptr) {
-            g_object_unref(result);
-        }
-    }
-};
-
-void onComplete(GObject*, GAsyncResult* result, gpointer data) {
-    const std::unique_ptr<std::shared_ptr<Completion>> completion(static_cast<std::shared_ptr<Completion>*>(data));
-    (*completion)->result = G_ASYNC_RESULT(g_object_ref(result));
-}
-
-// A call that has not answered within this long is probably waiting on its user: from then on the
-// window is kept alive and the call may take as long as a prompt.
-constexpr std::chrono::milliseconds patienceAfter{250};
-// How long each turn of a patient wait may do other work before looking at the call again.
-constexpr std::chrono::milliseconds waitingSlice{20};
-
-// One vault operation: its deadline, its cancellable, and the private main context it runs on.
-// libsecret attaches every callback to the thread-default context at the time of the call, so
-// pushing ours keeps the application's own loop (and its other sources) out of the way. With
-// someone's patience, a call that does not answer at once hands its waiting over to them.
-class Call {
-public:
-    Call(GMainContext* context, KeychainVault::Deadlines deadlines, CredentialVault::Patience* patience)
-        : m_context(context), m_deadline(std::make_shared<Deadline>(Clock::now() + deadlines.call, deadlines.prompt)),
-          m_cancellable(g_cancellable_new()), m_patience(patience) {
-        g_main_context_push_thread_default(m_context);
-    }
-
-    Call(const Call&) = delete;
-    Call& operator=(const Call&) = delete;
-
-    ~Call() {
-        g_cancellable_cancel(m_cancellable.get());
-        // Cancelled D-Bus calls complete at once; running their callbacks now frees their state.
-        // Whatever is still outstanding (an abandoned prompt) runs during a later call.
-        for (int i = 0; i < 1000 && g_main_context_iteration(m_context, FALSE); ++i) {
-        }
-        g_main_context_pop_thread_default(m_context);
-        if (m_waiting) {
-            m_patience->waitingEnded();
-        }
-    }
-
-    // True when the call was given up on before it had its answer (its deadline, or the person).
-    bool abandoned() const { return g_cancellable_is_cancelled(m_cancellable.get()); }
-
-    // Starts `start(cancellable, callback, userData)` and runs the context until it completes.
-    // Null when the deadline passed first, or the person stopped waiting; the call is then cancelled.
-    template <class Start> ObjectPtr<GAsyncResult> await(Start&& start) {
-        if (g_cancellable_is_cancelled(m_cancellable.get())) {
-            return nullptr;
-        }
-        const auto completion = std::make_shared<Completion>();
-        std::forward<Start>(start)(m_cancellable.get(), onComplete, new std::shared_ptr<Completion>(completion));
-        const auto started = Clock::now();
-        while (completion->result == nullptr) {
-            if (m_waiting) {
-                while (completion->result == nullptr && g_main_context_iteration(m_context, FALSE)) {
-                }
-                if (completion->result != nullptr) {
-                    break;
-                }
-                if (Clock::now() >= m_deadline->at || !m_patience->keepWaiting(waitingSlice)) {
-                    g_cancellable_cancel(m_cancellable.get());
-                    return nullptr;
-                }
-                continue;
-            }
-            const auto now = Clock::now();
-            if (now >= m_deadline->at) {
-                g_cancellable_cancel(m_cancellable.get());
-                return nullptr;
-            }
-            if (m_patience != nullptr && now >= started + patienceAfter) {
-                m_waiting = true;
-                m_deadline->at = std::max(m_deadline->at, now + m_deadline->promptAllowance);
-                m_patience->waitingBegan();
-                continue;
-            }
-            // Wakes the iteration at the deadline, or when patience is due; a prompt may have moved
-            // the deadline meanwhile, which the next turn of the loop sees.
-            auto wake = m_deadline->at;
-            if (m_patience != nullptr) {
-                wake = std::min(wake, started + patienceAfter);
-            }
-            const auto remaining =
-                std::max(std::chrono::ceil<std::chrono::milliseconds>(wake - now), std::chrono::milliseconds(1));
-            GSource* timer = g_timeout_source_new(static_cast<guint>(remaining.count()));
-            g_source_set_callback(
-                timer, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
-            g_source_attach(timer, m_context);
-            g_main_context_iteration(m_context, TRUE);
-            g_source_destroy(timer);
-            g_source_unref(timer);
-        }
-        return ObjectPtr<GAsyncResult>(std::exchange(completion->result, nullptr));
-    }
-
-    // A fresh connection to the service for every call: a cached one would outlive a restart of
-    // the keyring daemon together with its session.
-    ObjectPtr<SecretService> openService(SecretServiceFlags flags) {
-        const auto result = await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-            secret_service_open(promptAwareServiceType(), nullptr, flags, cancellable, callback, data);
-        });
-        if (!result) {
-            return nullptr;
-        }
-        GError* error = nullptr;
-        ObjectPtr<SecretService> service(secret_service_open_finish(result.get(), &error));
-        ErrorPtr owned(error);
-        if (!service) {
-            return nullptr;
-        }
-        g_object_set_data_full(G_OBJECT(service.get()), deadlineKey, new std::shared_ptr<Deadline>(m_deadline),
-                               [](gpointer p) { delete static_cast<std::shared_ptr<Deadline>*>(p); });
-        // A store that holds a call until its user unlocks it (KeePassXC searches so) would otherwise
-        // meet D-Bus's own 25-second limit while the person is still typing; our deadline governs.
-        g_dbus_proxy_set_default_timeout(G_DBUS_PROXY(service.get()),
-                                         static_cast<gint>(m_deadline->promptAllowance.count()));
-        return service;
-    }
-
-private:
-    GMainContext* m_context;
-    std::shared_ptr<Deadline> m_deadline;
-    ObjectPtr<GCancellable> m_cancellable;
-    CredentialVault::Patience* m_patience;
-    bool m_waiting = false;
-};
-
-struct Matches {
-    PathsPtr unlocked;
-    PathsPtr locked;
-
-    bool empty() const { return *unlocked == nullptr && *locked == nullptr; }
-};
-
-HashTablePtr lookupAttributes(const std::string& account) {
-    return HashTablePtr(
-        secret_attributes_build(&connectionSchema(), "service", serviceName, "account", account.c_str(), nullptr));
-}
-
-// Every item in every collection, locked or not, without unlocking anything or loading a secret.
-std::optional<Matches> search(Call& call, SecretService* service, GHashTable* attributes) {
-    const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-        secret_service_search_for_dbus_paths(service, &connectionSchema(), attributes, cancellable, callback, data);
-    });
-    if (!result) {
-        return std::nullopt;
-    }
-    gchar** unlocked = nullptr;
-    gchar** locked = nullptr;
-    GError* error = nullptr;
-    const bool found = secret_service_search_for_dbus_paths_finish(service, result.get(), &unlocked, &locked, &error);
-    Matches matches{PathsPtr(unlocked), PathsPtr(locked)};
-    ErrorPtr owned(error);
-    if (!found || !matches.unlocked || !matches.locked) {
-        return std::nullopt;
-    }
-    return matches;
-}
-
-// True when the call completed; whether the objects really are unlocked shows in the next step,
-// since a refused prompt completes without an error.
-bool unlock(Call& call, SecretService* service, const gchar** paths) {
-    const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-        secret_service_unlock_dbus_paths(service, paths, cancellable, callback, data);
-    });
-    if (!result) {
-        return false;
-    }
-    GError* error = nullptr;
-    const gint count = secret_service_unlock_dbus_paths_finish(service, result.get(), nullptr, &error);
-    ErrorPtr owned(error);
-    return count >= 0 && error == nullptr;
-}
-
-bool createDefaultCollection(Call& call, SecretService* service) {
-    HashTablePtr properties(g_hash_table_new_full(g_str_hash, g_str_equal, nullptr, (GDestroyNotify)g_variant_unref));
-    g_hash_table_insert(properties.get(), const_cast<gchar*>("org.freedesktop.Secret.Collection.Label"),
-                        g_variant_ref_sink(g_variant_new_string("Default keyring")));
-    const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-        secret_service_create_collection_dbus_path(service, properties.get(), "default", SECRET_COLLECTION_CREATE_NONE,
-                                                   cancellable, callback, data);
-    });
-    if (!result) {
-        return false;
-    }
-    GError* error = nullptr;
-    const StringPtr path(secret_service_create_collection_dbus_path_finish(service, result.get(), &error));
-    ErrorPtr owned(error);
-    return path != nullptr;
-}
-
-// The label and exactly the two lookup attributes.
-HashTablePtr itemProperties(const std::string& account) {
+// Items are identified by the two attributes alone, so an item stored by any client under the same
+// pair counts as existing and is removed with ours; no "xdg:schema" attribute is searched for or
+// stored. The keychain's accessibility class and synchronisation flag have no counterpart here: a
+// Secret Service item is readable while its collection is unlocked, and the service never copies it
+// to other machines. Both are dropped.
+GVariant* lookupAttributes(const std::string& account) {
     GVariantBuilder attributes;
     g_variant_builder_init(&attributes, G_VARIANT_TYPE("a{ss}"));
-    g_variant_builder_add(&attributes, "{ss}", "service", serviceName);
+    g_variant_builder_add(&attributes, "{ss}", "service", KeychainVault::service.data());
     g_variant_builder_add(&attributes, "{ss}", "account", account.c_str());
-
-    HashTablePtr properties(g_hash_table_new_full(g_str_hash, g_str_equal, nullptr, (GDestroyNotify)g_variant_unref));
-    g_hash_table_insert(properties.get(), const_cast<gchar*>("org.freedesktop.Secret.Item.Label"),
-                        g_variant_ref_sink(g_variant_new_string(labelText)));
-    g_hash_table_insert(properties.get(), const_cast<gchar*>("org.freedesktop.Secret.Item.Attributes"),
-                        g_variant_ref_sink(g_variant_builder_end(&attributes)));
-    return properties;
-}
-
-// Sessions live until the client disconnects, and ours is the process's shared bus connection.
-void closeSession(SecretService* service) {
-    const gchar* session = secret_service_get_session_dbus_path(service);
-    if (session == nullptr) {
-        return;
-    }
-    GDBusProxy* proxy = G_DBUS_PROXY(service);
-    g_dbus_connection_call(g_dbus_proxy_get_connection(proxy), g_dbus_proxy_get_name(proxy), session,
-                           "org.freedesktop.Secret.Session", "Close", nullptr, nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START,
-                           -1, nullptr, nullptr, nullptr);
+    return g_variant_builder_end(&attributes);
 }
 
 void wipeAndFree(gpointer bytes) {
@@ -338,9 +67,9 @@ void wipeAndFree(gpointer bytes) {
 }
 
 // The password's bytes in a buffer of our own, which libsecret takes over and hands back to
-// wipeAndFree when the last call holding it is done. secret_value_new would copy them instead into
-// memory that it frees without clearing whenever locking memory fails. The size travels in front
-// of the bytes, since the release function is given only the pointer.
+// wipeAndFree when done with it. secret_value_new would copy them instead into memory that it frees
+// without clearing whenever locking memory fails. The size travels in front of the bytes, since the
+// release function is given only the pointer.
 SecretValue* secretValue(std::string_view password) {
     const std::size_t size = password.size();
     auto* block = static_cast<char*>(std::malloc(sizeof size + size + 1));
@@ -354,151 +83,483 @@ SecretValue* secretValue(std::string_view password) {
     return secret_value_new_full(bytes, static_cast<gssize>(size), "text/plain", wipeAndFree);
 }
 
-std::unexpected<VPNFailure> unavailable() {
-    return std::unexpected(VPNFailure::credentialsUnavailable());
-}
+// The item paths a search found, locked or not.
+struct Matches {
+    std::vector<std::string> unlocked;
+    std::vector<std::string> locked;
 
-enum class Insert { stored, refused, sessionFailed };
+    bool empty() const { return unlocked.empty() && locked.empty(); }
+};
 
-// One attempt at storing; `abandoned` collects the ids of stores given up while the store held them.
-Insert insertOnce(Call& call, std::string_view password, const Uuid& id, std::set<Uuid>& abandoned) {
-    const std::string account = id.string();
-    const auto service = call.openService(SECRET_SERVICE_OPEN_SESSION);
-    if (!service) {
-        return call.abandoned() ? Insert::refused : Insert::sessionFailed;
+std::vector<std::string> paths(GVariant* array) {
+    std::vector<std::string> out;
+    GVariantIter iter;
+    g_variant_iter_init(&iter, array);
+    const gchar* path = nullptr;
+    while (g_variant_iter_next(&iter, "&o", &path)) {
+        out.emplace_back(path);
     }
-    const std::unique_ptr<SecretService, void (*)(SecretService*)> session(service.get(), closeSession);
-
-    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
-    // one beside it, and an existing password must survive untouched.
-    const auto attributes = lookupAttributes(account);
-    const auto existing = search(call, service.get(), attributes.get());
-    if (!existing || !existing->empty()) {
-        return Insert::refused;
-    }
-
-    const ValuePtr secret(secretValue(password));
-    if (!secret) {
-        return Insert::refused;
-    }
-    const auto properties = itemProperties(account);
-    bool unlocked = false;
-    bool created = false;
-    for (;;) {
-        const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-            secret_service_create_item_dbus_path(service.get(), defaultCollection, properties.get(), secret.get(),
-                                                 SECRET_ITEM_CREATE_NONE, cancellable, callback, data);
-        });
-        if (!result) {
-            // The store may still carry out a request it was holding when the call gave up; the next
-            // call takes away what it left under this id.
-            abandoned.insert(id);
-            return Insert::refused;
-        }
-        GError* error = nullptr;
-        const StringPtr item(secret_service_create_item_dbus_path_finish(service.get(), result.get(), &error));
-        const ErrorPtr owned(error);
-        if (item) {
-            // A store whose own prompt the person cancelled may still report success (KeePassXC
-            // reports the item "/"), so the item must be there to count as stored.
-            const auto stored = search(call, service.get(), attributes.get());
-            return stored && !stored->empty() ? Insert::stored : Insert::refused;
-        }
-        // Each remedy once: a prompt the user refused leaves the same error behind.
-        if (!unlocked && g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
-            unlocked = true;
-            const gchar* paths[] = {defaultCollection, nullptr};
-            if (!unlock(call, service.get(), paths)) {
-                return Insert::refused;
-            }
-        } else if (!created && (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
-                                g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
-            created = true;
-            if (!createDefaultCollection(call, service.get())) {
-                return Insert::refused;
-            }
-        } else {
-            return Insert::sessionFailed;
-        }
-    }
+    return out;
 }
 
 } // namespace
 
-KeychainVault::KeychainVault(Deadlines deadlines) : m_deadlines(deadlines), m_context(g_main_context_new()) {}
+// One vault call: the requests it sends one after another, each continued by the store's answer,
+// until it finishes. Every request in flight keeps the call alive. A stop request cancels whatever
+// may be cancelled and, unless a store is out, finishes the call on the next turn of the loop.
+class KeychainVault::Call : public std::enable_shared_from_this<Call> {
+public:
+    Call(Done done, std::chrono::milliseconds timeout, SecretServiceFlags flags)
+        : m_done(std::move(done)), m_timeout(static_cast<gint>(timeout.count())), m_flags(flags),
+          m_cancellable(g_cancellable_new()) {}
+    virtual ~Call() = default;
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+    void start(std::stop_token stop) {
+        m_stop = stop;
+        // Stopped already, the call finishes on the next turn, as stopped() arranges.
+        m_onStop.emplace(std::move(stop), [this] { stopped(); });
+        if (!m_stop.stop_requested()) {
+            openService();
+        }
+    }
+
+    // The vault is going: nothing of the call may reach its caller any more.
+    void detach() {
+        m_onStop.reset();
+        m_done = nullptr;
+        m_finished = true;
+        g_cancellable_cancel(m_cancellable.get());
+    }
+
+protected:
+    virtual void opened() = 0;
+
+    // False when the call is over, or has just been given up; the step that asks goes no further.
+    bool proceed() {
+        if (m_finished) {
+            return false;
+        }
+        if (m_stop.stop_requested() && !m_storeOut) {
+            finish(unavailable());
+            return false;
+        }
+        return true;
+    }
+
+    bool stopRequested() const { return m_stop.stop_requested(); }
+
+    void finish(Result result) {
+        if (std::exchange(m_finished, true)) {
+            return;
+        }
+        closeSession();
+        if (auto done = std::exchange(m_done, nullptr)) {
+            done(std::move(result));
+        }
+    }
+
+    // A fresh connection to the service for every call: a cached one would outlive a restart of the
+    // keyring daemon together with its session.
+    void openService() {
+        struct Pending {
+            std::shared_ptr<Call> call;
+        };
+        secret_service_open(
+            SECRET_TYPE_SERVICE, nullptr, m_flags, m_cancellable.get(),
+            [](GObject*, GAsyncResult* result, gpointer data) {
+                const std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+                GError* error = nullptr;
+                ObjectPtr<SecretService> service(secret_service_open_finish(result, &error));
+                const ErrorPtr owned(error);
+                Call& call = *pending->call;
+                if (!call.proceed()) {
+                    return;
+                }
+                // Once more when the session could not be set up: KWallet 5 refuses about one session
+                // in 256 (a client key that starts with a zero byte).
+                if (!service && !std::exchange(call.m_reopened, true)) {
+                    return call.openService();
+                }
+                if (!service) {
+                    return call.finish(unavailable());
+                }
+                call.m_service = std::move(service);
+                call.opened();
+            },
+            new Pending{shared_from_this()});
+    }
+
+    using Reply = std::function<void(VariantPtr reply, ErrorPtr error)>;
+
+    // One request to the store; `cancellable` false for the one request a stop must not cancel, the
+    // store itself, whose answer says what the store did with it.
+    void request(const char* path, const char* interface, const char* method, GVariant* parameters,
+                 const char* replyType, bool cancellable, Reply then) {
+        struct Pending {
+            std::shared_ptr<Call> call;
+            Reply then;
+        };
+        GDBusProxy* proxy = G_DBUS_PROXY(m_service.get());
+        g_dbus_connection_call(
+            g_dbus_proxy_get_connection(proxy), g_dbus_proxy_get_name(proxy), path, interface, method, parameters,
+            G_VARIANT_TYPE(replyType), G_DBUS_CALL_FLAGS_NONE, m_timeout, cancellable ? m_cancellable.get() : nullptr,
+            [](GObject* source, GAsyncResult* result, gpointer data) {
+                const std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+                GError* error = nullptr;
+                VariantPtr reply(g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error));
+                if (!pending->call->m_finished) {
+                    pending->then(std::move(reply), ErrorPtr(error));
+                } else if (error != nullptr) {
+                    g_error_free(error);
+                }
+            },
+            new Pending{shared_from_this(), std::move(then)});
+    }
+
+    // Shows a prompt the store asked for; `then` gets its result, null when it was dismissed or
+    // failed. The prompt is never dismissed from here: gnome-keyring 42 aborts when an unlock prompt
+    // is dismissed before its prompter has answered, taking the user's unlocked keyrings down with it.
+    // A call given up leaves its prompt to the user; answered, it unlocks the collection and nothing
+    // more, since the call sends nothing after giving up.
+    void prompt(const char* path, const char* returnType, std::function<void(VariantPtr)> then) {
+        struct Pending {
+            std::shared_ptr<Call> call;
+            std::function<void(VariantPtr)> then;
+        };
+        secret_service_prompt_at_dbus_path(
+            m_service.get(), path, returnType == nullptr ? nullptr : G_VARIANT_TYPE(returnType), nullptr,
+            [](GObject* source, GAsyncResult* result, gpointer data) {
+                const std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+                GError* error = nullptr;
+                VariantPtr value(secret_service_prompt_at_dbus_path_finish(SECRET_SERVICE(source), result, &error));
+                const ErrorPtr owned(error);
+                if (!pending->call->m_finished) {
+                    pending->then(std::move(value));
+                }
+            },
+            new Pending{shared_from_this(), std::move(then)});
+    }
+
+    // Every item in every collection under the pair, locked or not, without unlocking anything or
+    // loading a secret. Nothing when the search failed.
+    void search(const std::string& account, std::function<void(std::optional<Matches>)> then) {
+        request(servicePath, serviceInterface, "SearchItems", g_variant_new("(@a{ss})", lookupAttributes(account)),
+                "(aoao)", true, [then = std::move(then)](VariantPtr reply, ErrorPtr error) {
+                    if (error) {
+                        return then(std::nullopt);
+                    }
+                    VariantPtr unlocked(g_variant_get_child_value(reply.get(), 0));
+                    VariantPtr locked(g_variant_get_child_value(reply.get(), 1));
+                    then(Matches{paths(unlocked.get()), paths(locked.get())});
+                });
+    }
+
+    // Asks the store to unlock `objects`, through its prompt if it shows one. Whether they really are
+    // unlocked shows in the next step, since a refused prompt completes without an error.
+    void unlock(const std::vector<std::string>& objects, std::function<void()> then) {
+        GVariantBuilder list;
+        g_variant_builder_init(&list, G_VARIANT_TYPE("ao"));
+        for (const auto& object : objects) {
+            g_variant_builder_add(&list, "o", object.c_str());
+        }
+        request(servicePath, serviceInterface, "Unlock", g_variant_new("(ao)", &list), "(aoo)", true,
+                [this, then = std::move(then)](VariantPtr reply, ErrorPtr error) {
+                    if (!proceed()) {
+                        return;
+                    }
+                    if (error) {
+                        return finish(unavailable());
+                    }
+                    const gchar* promptPath = nullptr;
+                    g_variant_get_child(reply.get(), 1, "&o", &promptPath);
+                    if (isEmptyPath(promptPath)) {
+                        return then();
+                    }
+                    prompt(promptPath, "ao", [this, then](VariantPtr) {
+                        if (proceed()) {
+                            then();
+                        }
+                    });
+                });
+    }
+
+    // Sessions live until the client disconnects, and ours is the process's shared bus connection.
+    void closeSession() {
+        if (!m_service) {
+            return;
+        }
+        const gchar* session = secret_service_get_session_dbus_path(m_service.get());
+        if (session == nullptr) {
+            return;
+        }
+        GDBusProxy* proxy = G_DBUS_PROXY(m_service.get());
+        g_dbus_connection_call(g_dbus_proxy_get_connection(proxy), g_dbus_proxy_get_name(proxy), session,
+                               "org.freedesktop.Secret.Session", "Close", nullptr, nullptr, G_DBUS_CALL_FLAGS_NONE, -1,
+                               nullptr, nullptr, nullptr);
+    }
+
+    // True while a request that may store is out: a stop then waits for its answer.
+    bool m_storeOut = false;
+    ObjectPtr<SecretService> m_service;
+
+private:
+    // Runs inside the stop request; the caller hears of it on the next turn of the loop.
+    void stopped() {
+        g_cancellable_cancel(m_cancellable.get());
+        if (m_storeOut || m_finished) {
+            return;
+        }
+        g_idle_add_full(
+            G_PRIORITY_DEFAULT,
+            [](gpointer data) -> gboolean {
+                (*static_cast<std::shared_ptr<Call>*>(data))->finish(unavailable());
+                return G_SOURCE_REMOVE;
+            },
+            new std::shared_ptr<Call>(shared_from_this()),
+            [](gpointer data) { delete static_cast<std::shared_ptr<Call>*>(data); });
+    }
+
+    Done m_done;
+    gint m_timeout;
+    SecretServiceFlags m_flags;
+    ObjectPtr<GCancellable> m_cancellable;
+    std::stop_token m_stop;
+    std::optional<std::stop_callback<std::function<void()>>> m_onStop;
+    bool m_finished = false;
+    bool m_reopened = false;
+};
+
+namespace {
+
+class InsertCall final : public KeychainVault::Call {
+public:
+    InsertCall(std::string_view password, const Uuid& id, Done done, std::chrono::milliseconds timeout)
+        : Call(std::move(done), timeout, SECRET_SERVICE_OPEN_SESSION), m_account(id.string()),
+          m_secret(secretValue(password)) {}
+
+private:
+    // Look before storing: the service's CreateItem either replaces a matching item or adds a second
+    // one beside it, and an existing password must survive untouched.
+    void opened() override {
+        search(m_account, [this](std::optional<Matches> existing) {
+            if (!proceed()) {
+                return;
+            }
+            if (!existing || !existing->empty() || !m_secret) {
+                return finish(unavailable());
+            }
+            store();
+        });
+    }
+
+    void store() {
+        if (!proceed()) {
+            return;
+        }
+        GVariantBuilder properties;
+        g_variant_builder_init(&properties, G_VARIANT_TYPE("a{sv}"));
+        g_variant_builder_add(&properties, "{sv}", "org.freedesktop.Secret.Item.Label",
+                              g_variant_new_string(KeychainVault::label.data()));
+        GVariant* attributes = lookupAttributes(m_account);
+        g_variant_builder_add(&properties, "{sv}", "org.freedesktop.Secret.Item.Attributes", attributes);
+        GVariant* secret = secret_service_encode_dbus_secret(m_service.get(), m_secret.get());
+        if (secret == nullptr) {
+            g_variant_unref(g_variant_ref_sink(g_variant_builder_end(&properties)));
+            return finish(unavailable());
+        }
+        m_storeOut = true;
+        request(defaultCollection, collectionInterface, "CreateItem",
+                g_variant_new("(a{sv}@(oayays)b)", &properties, secret, FALSE), "(oo)", false,
+                [this](VariantPtr reply, ErrorPtr error) { answered(std::move(reply), std::move(error)); });
+    }
+
+    void answered(VariantPtr reply, ErrorPtr error) {
+        if (!error) {
+            const gchar* item = nullptr;
+            const gchar* promptPath = nullptr;
+            g_variant_get(reply.get(), "(&o&o)", &item, &promptPath);
+            if (isEmptyPath(promptPath)) {
+                return stored(item);
+            }
+            // KeePassXC answers a store into its locked database with a prompt that unlocks and stores.
+            return prompt(promptPath, "o", [this](VariantPtr created) {
+                stored(created ? g_variant_get_string(created.get(), nullptr) : nullptr);
+            });
+        }
+        // Never sent again after D-Bus gave up on it: the store may still be holding it.
+        if (g_error_matches(error.get(), G_IO_ERROR, G_IO_ERROR_TIMED_OUT)) {
+            return finish(unavailable());
+        }
+        // An error answer: nothing was stored.
+        m_storeOut = false;
+        if (!proceed()) {
+            return;
+        }
+        // Each remedy once: a prompt the user refused leaves the same error behind.
+        if (!m_unlocked && g_error_matches(error.get(), SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
+            m_unlocked = true;
+            return unlock({defaultCollection}, [this] { store(); });
+        }
+        if (!m_createdCollection && (g_error_matches(error.get(), SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
+                                     g_error_matches(error.get(), G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD))) {
+            m_createdCollection = true;
+            return createDefaultCollection();
+        }
+        // Once more on a fresh session: KWallet 5 refuses or garbles about one session in a hundred (a
+        // key that starts with a zero byte), and answers the store with an error.
+        if (!m_retried) {
+            m_retried = true;
+            closeSession();
+            m_service.reset();
+            return openService();
+        }
+        finish(unavailable());
+    }
+
+    // A store whose own prompt the person cancelled may still report success (KeePassXC reports the
+    // item "/"), so the item must be there to count as stored. Given up meanwhile, the store's answer
+    // is the call's: its caller takes back what was stored.
+    void stored(const char* item) {
+        if (isEmptyPath(item)) {
+            return finish(unavailable());
+        }
+        if (stopRequested()) {
+            return finish({});
+        }
+        search(m_account, [this](std::optional<Matches> found) {
+            if (found) {
+                return finish(found->empty() ? unavailable() : Result());
+            }
+            finish(stopRequested() ? Result() : unavailable());
+        });
+    }
+
+    void createDefaultCollection() {
+        GVariantBuilder properties;
+        g_variant_builder_init(&properties, G_VARIANT_TYPE("a{sv}"));
+        g_variant_builder_add(&properties, "{sv}", "org.freedesktop.Secret.Collection.Label",
+                              g_variant_new_string("Default keyring"));
+        request(servicePath, serviceInterface, "CreateCollection", g_variant_new("(a{sv}s)", &properties, "default"),
+                "(oo)", true, [this](VariantPtr reply, ErrorPtr error) {
+                    if (!proceed()) {
+                        return;
+                    }
+                    if (error) {
+                        return finish(unavailable());
+                    }
+                    const gchar* promptPath = nullptr;
+                    g_variant_get_child(reply.get(), 1, "&o", &promptPath);
+                    if (isEmptyPath(promptPath)) {
+                        return store();
+                    }
+                    prompt(promptPath, "o", [this](VariantPtr) { store(); });
+                });
+    }
+
+    std::string m_account;
+    ValuePtr m_secret;
+    bool m_unlocked = false;
+    bool m_createdCollection = false;
+    bool m_retried = false;
+};
+
+class RemoveCall final : public KeychainVault::Call {
+public:
+    RemoveCall(const Uuid& id, Done done, std::chrono::milliseconds timeout)
+        : Call(std::move(done), timeout, SECRET_SERVICE_NONE), m_account(id.string()) {}
+
+private:
+    void opened() override {
+        search(m_account, [this](std::optional<Matches> matches) {
+            if (!proceed()) {
+                return;
+            }
+            if (!matches) {
+                return finish(unavailable());
+            }
+            if (matches->empty()) {
+                return finish({});
+            }
+            m_items = matches->unlocked;
+            m_items.insert(m_items.end(), matches->locked.begin(), matches->locked.end());
+            if (matches->locked.empty()) {
+                return deleteFrom(0);
+            }
+            unlock(matches->locked, [this] { deleteFrom(0); });
+        });
+    }
+
+    void deleteFrom(std::size_t next) {
+        if (!proceed()) {
+            return;
+        }
+        if (next == m_items.size()) {
+            // A delete whose confirmation prompt was refused reports success, so trust only a fresh
+            // search.
+            return search(m_account, [this](std::optional<Matches> left) {
+                if (proceed()) {
+                    finish(left && left->empty() ? Result() : unavailable());
+                }
+            });
+        }
+        request(m_items[next].c_str(), itemInterface, "Delete", nullptr, "(o)", true,
+                [this, next](VariantPtr reply, ErrorPtr error) {
+                    if (!proceed()) {
+                        return;
+                    }
+                    // Gone already (another client, or a second item of the same pair) is what we wanted.
+                    if (error && !g_error_matches(error.get(), SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) &&
+                        !g_error_matches(error.get(), G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_OBJECT)) {
+                        return finish(unavailable());
+                    }
+                    const gchar* promptPath = nullptr;
+                    if (reply) {
+                        g_variant_get(reply.get(), "(&o)", &promptPath);
+                    }
+                    if (isEmptyPath(promptPath)) {
+                        return deleteFrom(next + 1);
+                    }
+                    prompt(promptPath, nullptr, [this, next](VariantPtr) { deleteFrom(next + 1); });
+                });
+    }
+
+    std::string m_account;
+    std::vector<std::string> m_items;
+};
+
+} // namespace
+
+KeychainVault::KeychainVault(std::chrono::milliseconds requestTimeout) : m_requestTimeout(requestTimeout) {
+    // Registers the service's error names with GDBus, so that the answers of our own requests carry
+    // SECRET_ERROR codes.
+    (void)SECRET_ERROR;
+}
 
 KeychainVault::~KeychainVault() {
-    // Lets callbacks that arrived since the last call free what they hold.
-    for (int i = 0; i < 1000 && g_main_context_iteration(m_context, FALSE); ++i) {
-    }
-    g_main_context_unref(m_context);
-}
-
-std::expected<void, VPNFailure> KeychainVault::insert(std::string_view password, const Uuid& id) {
-    clearAbandoned();
-    Call call(m_context, m_deadlines, patience());
-    // Once more on a fresh session when the encrypted session failed: KWallet 5 refuses or garbles
-    // about one session in a hundred (a key that starts with a zero byte), and nothing was stored.
-    for (int attempt = 0;; ++attempt) {
-        const auto outcome = insertOnce(call, password, id, m_abandoned);
-        if (outcome != Insert::sessionFailed || attempt > 0) {
-            return outcome == Insert::stored ? std::expected<void, VPNFailure>() : unavailable();
+    for (const auto& weak : m_calls) {
+        if (const auto call = weak.lock()) {
+            call->detach();
         }
     }
 }
 
-std::expected<void, VPNFailure> KeychainVault::remove(const Uuid& id) {
-    clearAbandoned();
-    return removeItems(id);
+void KeychainVault::track(const std::shared_ptr<Call>& call) {
+    std::erase_if(m_calls, [](const std::weak_ptr<Call>& weak) { return weak.expired(); });
+    m_calls.push_back(call);
 }
 
-void KeychainVault::clearAbandoned() {
-    // Each id here belongs to no location: its store failed, so the location was never saved.
-    std::erase_if(m_abandoned, [this](const Uuid& id) { return removeItems(id).has_value(); });
+void KeychainVault::insert(std::string_view password, const Uuid& id, std::stop_token stop, Done done) {
+    const auto call = std::make_shared<InsertCall>(password, id, std::move(done), m_requestTimeout);
+    track(call);
+    call->start(std::move(stop));
 }
 
-std::expected<void, VPNFailure> KeychainVault::removeItems(const Uuid& id) {
-    Call call(m_context, m_deadlines, patience());
-    const auto service = call.openService(SECRET_SERVICE_NONE);
-    if (!service) {
-        return unavailable();
-    }
-    const auto attributes = lookupAttributes(id.string());
-    const auto matches = search(call, service.get(), attributes.get());
-    if (!matches) {
-        return unavailable();
-    }
-    if (matches->empty()) {
-        return {};
-    }
-    if (*matches->locked != nullptr && !unlock(call, service.get(), const_cast<const gchar**>(matches->locked.get()))) {
-        return unavailable();
-    }
-
-    for (gchar** list : {matches->unlocked.get(), matches->locked.get()}) {
-        for (gchar** path = list; *path != nullptr; ++path) {
-            const auto result = call.await([&](GCancellable* cancellable, GAsyncReadyCallback callback, gpointer data) {
-                secret_service_delete_item_dbus_path(service.get(), *path, cancellable, callback, data);
-            });
-            if (!result) {
-                return unavailable();
-            }
-            GError* error = nullptr;
-            const bool deleted = secret_service_delete_item_dbus_path_finish(service.get(), result.get(), &error);
-            const ErrorPtr owned(error);
-            // Gone already (another client, or a second item of the same pair) is what we wanted.
-            if (!deleted && !g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT)) {
-                return unavailable();
-            }
-        }
-    }
-
-    // A delete whose confirmation prompt was refused reports success, so trust only a fresh search.
-    const auto left = search(call, service.get(), attributes.get());
-    if (!left || !left->empty()) {
-        return unavailable();
-    }
-    return {};
+void KeychainVault::remove(const Uuid& id, std::stop_token stop, Done done) {
+    const auto call = std::make_shared<RemoveCall>(id, std::move(done), m_requestTimeout);
+    track(call);
+    call->start(std::move(stop));
 }
 
 } // namespace vantorel

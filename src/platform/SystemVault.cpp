@@ -1,8 +1,11 @@
 #include "SystemVault.h"
 
+#include "GLibContextPump.h"
 #include "SecretStoreModule.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QTimer>
 #include <dlfcn.h>
 
 namespace vantorel {
@@ -12,9 +15,14 @@ std::filesystem::path SystemVault::installedModule() {
            VANTOREL_PRIVATE_LIBDIR / "vantorel-secret-store.so";
 }
 
-SystemVault::SystemVault(std::filesystem::path module) : m_module(std::move(module)) {}
+SystemVault::SystemVault(std::filesystem::path module)
+    : m_module(std::move(module)), m_refusals(std::make_unique<QObject>()) {}
 
-SystemVault::~SystemVault() = default;
+// The store goes first, so that none of its calls can answer through a pump that is gone.
+SystemVault::~SystemVault() {
+    m_store.reset();
+    m_pump.reset();
+}
 
 CredentialVault* SystemVault::store() {
     if (m_tried) {
@@ -31,31 +39,31 @@ CredentialVault* SystemVault::store() {
         return nullptr;
     }
     m_store.reset(open());
-    if (m_store) {
-        m_store->setPatience(patience());
+    const QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (m_store && (dispatcher == nullptr || !dispatcher->inherits("QEventDispatcherGlib"))) {
+        m_pump = std::make_unique<GLibContextPump>();
     }
     return m_store.get();
 }
 
-std::expected<void, VPNFailure> SystemVault::insert(std::string_view password, const Uuid& id) {
-    if (CredentialVault* loaded = store()) {
-        return loaded->insert(password, id);
-    }
-    return std::unexpected(VPNFailure::credentialsUnavailable());
+void SystemVault::refuseLater(Done done) {
+    // On the next turn, and never once the vault is gone: refusals go with their context object.
+    QTimer::singleShot(0, m_refusals.get(),
+                       [done = std::move(done)] { done(std::unexpected(VPNFailure::credentialsUnavailable())); });
 }
 
-std::expected<void, VPNFailure> SystemVault::remove(const Uuid& id) {
+void SystemVault::insert(std::string_view password, const Uuid& id, std::stop_token stop, Done done) {
     if (CredentialVault* loaded = store()) {
-        return loaded->remove(id);
+        return loaded->insert(password, id, std::move(stop), std::move(done));
     }
-    return std::unexpected(VPNFailure::credentialsUnavailable());
+    refuseLater(std::move(done));
 }
 
-void SystemVault::setPatience(Patience* patience) {
-    CredentialVault::setPatience(patience);
-    if (m_store) {
-        m_store->setPatience(patience);
+void SystemVault::remove(const Uuid& id, std::stop_token stop, Done done) {
+    if (CredentialVault* loaded = store()) {
+        return loaded->remove(id, std::move(stop), std::move(done));
     }
+    refuseLater(std::move(done));
 }
 
 } // namespace vantorel

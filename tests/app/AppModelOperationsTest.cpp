@@ -1,20 +1,38 @@
+#include "core/CredentialJournal.h"
 #include "core/PlatformText.h"
 #include "support/ModelFixture.h"
 
+#include <QTest>
+#include <QTimer>
+
 using namespace vantorel;
 using namespace vantorel::testing;
+using namespace std::chrono_literals;
 
 namespace {
 
+QString text(std::string_view sentence) {
+    return QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size()));
+}
+
+const QString storageText = text(VPNFailure::storageUnavailable().description());
+const QString leftBehindText = text(platformText().credentialLeftBehind);
+
 class AppModelOperationsTest : public ModelFixture {
 protected:
-    // A model whose library holds two locations, the first selected.
+    // A model whose library holds two locations, the first selected, each with its password stored.
     AppModel& startWithTwo() {
-        writeDocument(libraryOf(2));
+        const ProfileLibrary two = libraryOf(2);
+        writeDocument(two);
+        for (const auto& profile : two.profiles) {
+            m_items->emplace(profile.credentialID, "pw");
+        }
         return startModel();
     }
     const VPNProfile& first() const { return m_model->library().profiles[0]; }
     const VPNProfile& second() const { return m_model->library().profiles[1]; }
+
+    void addRome() { m_model->add("Rome", "Italy", "it.example.com", "it.example.com", "me", "pw"); }
 };
 
 } // namespace
@@ -35,27 +53,29 @@ TEST_F(AppModelOperationsTest, EditingIsRefusedForEveryReason) {
         model.setAllowLocalNetwork(true);
         model.setDisconnectOnSleep(false);
         model.remove(target);
-        model.startRemove(target);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(model.add("Rome", "Italy", "it.example.com", "it.example.com", "me", "pw").error(),
-                  VPNFailure::storageUnavailable());
+        addRome();
+        EXPECT_EQ(model.addFailure(), storageText);
+        EXPECT_FALSE(model.busy());
         EXPECT_EQ(model.library(), before);
         EXPECT_EQ(readFile(document()), bytes);
-        EXPECT_TRUE(m_vault->calls.empty());
+        EXPECT_TRUE(m_vault->log.empty());
         EXPECT_FALSE(model.message());
     }
     // disconnected allows editing again, like unavailable.
     reportTunnelStatus(model, TunnelPhase::disconnected);
     EXPECT_TRUE(model.canEdit());
 
-    // Busy: observed from inside a removal, where every other edit and a refresh are refused.
-    whileBusy([&] { model.remove(second()); },
-              [&] {
-                  EXPECT_FALSE(model.canEdit());
-                  model.refresh(); // ignored while busy
-              });
+    // Busy from the start of a removal to its end: every other edit and a refresh are refused.
+    model.remove(second());
+    EXPECT_TRUE(model.busy());
+    EXPECT_FALSE(model.canEdit());
+    model.refresh();
+    addRome();
+    EXPECT_EQ(model.addFailure(), storageText);
+    m_vault->answerAll();
     EXPECT_EQ(model.phase(), TunnelPhase::disconnected); // the refresh did not run
     EXPECT_FALSE(model.busy());
+    EXPECT_EQ(model.library().profiles.size(), 1u);
 }
 
 TEST_F(AppModelOperationsTest, FavoriteSelectAndPreferencesStoreBeforePublishing) {
@@ -72,7 +92,7 @@ TEST_F(AppModelOperationsTest, FavoriteSelectAndPreferencesStoreBeforePublishing
     model.setAllowLocalNetwork(true);
     model.setDisconnectOnSleep(false);
     EXPECT_EQ(model.library().settings, (VPNSettings{true, false}));
-    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
+    EXPECT_EQ(stored(), model.library());
     EXPECT_FALSE(model.message());
 
     // A failed store leaves the library as it was and shows the failure's text.
@@ -80,59 +100,163 @@ TEST_F(AppModelOperationsTest, FavoriteSelectAndPreferencesStoreBeforePublishing
     const ProfileLibrary before = model.library();
     model.favorite(first());
     EXPECT_EQ(model.library(), before);
-    EXPECT_EQ(model.message(), QString::fromUtf8(VPNFailure::storageUnavailable().description().data()));
+    EXPECT_EQ(model.message(), storageText);
 }
 
 TEST_F(AppModelOperationsTest, RemoveStoresTheDocumentThenDeletesThePassword) {
     AppModel& model = startWithTwo();
     const VPNProfile removed = first();
     const VPNProfile kept = second();
-    model.startRemove(removed);
-    EXPECT_EQ(model.library().profiles.size(), 2u); // not before a later turn of the loop
-    QCoreApplication::processEvents();
-    EXPECT_EQ(model.library().profiles, std::vector{kept});
-    EXPECT_EQ(m_vault->calls, std::vector<std::string>{"remove " + removed.credentialID.string()});
+    model.remove(removed);
+    EXPECT_EQ(model.library().profiles, std::vector{kept}); // on disk before the store is asked
+    EXPECT_EQ(stored(), model.library());
+    EXPECT_EQ(m_vault->log, std::vector<std::string>{"remove " + removed.credentialID.string()});
+    EXPECT_TRUE(model.busy());
+    m_vault->answer();
+    EXPECT_FALSE(model.busy());
     EXPECT_FALSE(model.message());
+    EXPECT_EQ(itemIds(), namedIds());
 
     // The document cannot be saved: nothing changes and the vault is not asked.
-    m_vault->calls.clear();
+    m_vault->log.clear();
     m_failWrites = true;
     model.remove(kept);
     EXPECT_EQ(model.library().profiles, std::vector{kept});
-    EXPECT_EQ(model.message(), QString::fromUtf8(VPNFailure::storageUnavailable().description().data()));
-    EXPECT_TRUE(m_vault->calls.empty());
+    EXPECT_EQ(model.message(), storageText);
+    EXPECT_TRUE(m_vault->log.empty());
     EXPECT_FALSE(model.busy());
 
-    // The password cannot be deleted: the location stays removed, in memory and on disk.
-    m_failWrites = false;
-    m_vault->failRemove = true;
-    model.remove(kept);
-    EXPECT_TRUE(model.library().profiles.empty());
-    EXPECT_EQ(ProfileRepository(document(), *m_vault).load(), model.library());
-    const std::string_view leftBehind = platformText().credentialLeftBehind;
-    EXPECT_EQ(model.message(), QString::fromUtf8(leftBehind.data(), static_cast<qsizetype>(leftBehind.size())));
-    EXPECT_FALSE(model.busy());
+    // The password cannot be deleted, or the person stops waiting for it: the location stays
+    // removed, in memory and on disk, and the message says what is left behind.
+    for (const bool givenUp : {false, true}) {
+        SCOPED_TRACE(givenUp ? "given up" : "refused");
+        model.setMessage(std::nullopt);
+        m_failWrites = false;
+        addRome();
+        m_vault->answerAll();
+        m_vault->failRemove = !givenUp;
+        model.remove(model.library().profiles.back());
+        if (givenUp) {
+            model.giveUp();
+        }
+        m_vault->answerAll();
+        EXPECT_EQ(model.library().profiles, std::vector{kept});
+        EXPECT_EQ(stored(), model.library());
+        EXPECT_EQ(model.message(), leftBehindText);
+        EXPECT_FALSE(model.busy());
+        m_vault->failRemove = false;
+    }
+    // The next change deletes what was left.
+    addRome();
+    m_vault->answerAll();
+    EXPECT_EQ(itemIds(), namedIds());
 }
 
-TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReturnsFailuresUnchanged) {
+TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReportsFailuresUnchanged) {
     AppModel& model = startModel();
-    ASSERT_TRUE(
-        model.add("  Z\xC3\xBCrich ", "Switzerland", " CH.Example.COM ", "id.example.com", " Me ", "p\xC3\xA9ss"));
+    model.setShowingAdd(true);
+    model.add("  Z\xC3\xBCrich ", "Switzerland", " CH.Example.COM ", "id.example.com", " Me ", "p\xC3\xA9ss");
+    EXPECT_TRUE(model.busy());
+    EXPECT_EQ(model.operation(), AppModel::Operation::adding);
+    EXPECT_TRUE(model.library().profiles.empty()) << "published once stored";
+    m_vault->answer();
+    EXPECT_FALSE(model.busy());
+    EXPECT_FALSE(model.showingAdd()) << "the sheet closes on success";
+    EXPECT_FALSE(model.addFailure());
     ASSERT_EQ(model.library().profiles.size(), 1u);
-    const VPNProfile& stored = model.library().profiles[0];
-    EXPECT_EQ(stored, (VPNProfile{stored.id, "Z\xC3\xBCrich", "Switzerland", "ch.example.com", "id.example.com", "Me",
-                                  stored.credentialID, false}));
-    EXPECT_EQ(m_vault->items.at(stored.credentialID), "p\xC3\xA9ss");
+    const VPNProfile& added = model.library().profiles[0];
+    EXPECT_EQ(added, (VPNProfile{added.id, "Z\xC3\xBCrich", "Switzerland", "ch.example.com", "id.example.com", "Me",
+                                 added.credentialID, false}));
+    EXPECT_EQ(m_items->at(added.credentialID), "p\xC3\xA9ss");
 
     // Failures come back as the repository reports them, and change nothing.
     const ProfileLibrary before = model.library();
-    EXPECT_EQ(model.add("Bern", "Switzerland", "https://ch.example.com", "ch.example.com", "me", "pw").error(),
-              VPNFailure::invalid(std::string(messages::server)));
+    model.setShowingAdd(true);
+    model.add("Bern", "Switzerland", "https://ch.example.com", "ch.example.com", "me", "pw");
+    EXPECT_EQ(model.addFailure(), text(messages::server));
+    EXPECT_FALSE(model.busy());
     m_failWrites = true;
-    EXPECT_EQ(model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw").error(),
-              VPNFailure::storageUnavailable());
+    model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw");
+    m_vault->answerAll();
+    EXPECT_EQ(model.addFailure(), storageText);
     EXPECT_EQ(model.library(), before);
-    EXPECT_FALSE(model.message()); // add reports to its caller, never through message
+    EXPECT_TRUE(model.showingAdd());
+    EXPECT_FALSE(model.message()); // add reports to its sheet, never through message
+    EXPECT_EQ(itemIds(), namedIds());
+}
+
+// A store that does not answer within a moment is shown as waiting; one that never answers is given
+// up at the deadline, as a refusal, and the password the store keeps after all is deleted.
+TEST_F(AppModelOperationsTest, AStoreThatDoesNotAnswerIsWaitedForThenGivenUp) {
+    AppModel& model = startModel();
+    auto* deadline = model.findChild<QTimer*>(QStringLiteral("secretStoreDeadline"));
+    ASSERT_NE(deadline, nullptr);
+    deadline->setInterval(600ms);
+    addRome();
+    EXPECT_FALSE(model.waitingForSecretStore());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.waitingForSecretStore(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !model.busy(); }));
+    EXPECT_EQ(model.addFailure(), text(VPNFailure::credentialsUnavailable().description()));
+    EXPECT_FALSE(model.waitingForSecretStore());
+    m_vault->answerAll(); // carried out after all
+    EXPECT_TRUE(m_items->empty());
+    EXPECT_TRUE(model.library().profiles.empty());
+}
+
+// A provider's file handed over during an add or a removal (a second start) is neither dropped nor
+// taken for a storage failure: it opens once the operation is over.
+TEST_F(AppModelOperationsTest, AFileArrivingDuringAnOperationOpensAfterIt) {
+    AppModel& model = startWithTwo();
+    const auto file = m_temp.path() / "provider.sswan";
+    writeFile(file, readFile(VANTOREL_PROFILE_CORPUS "/sswan-eap-with-remote-id.sswan"));
+    model.remove(second());
+    model.importFile(QString::fromStdString(file.string()));
+    QTest::qWait(300);
+    EXPECT_FALSE(model.message());
+    EXPECT_FALSE(model.hasImport());
+    m_vault->answerAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.hasImport(); }));
+    EXPECT_TRUE(model.showingAdd());
+    EXPECT_FALSE(model.message());
+}
+
+// Quitting gives the operation up and waits for the secret store's answers, at most the time given:
+// a store carried out meanwhile is deleted before the program goes; one that never answers is left
+// to the journal.
+TEST_F(AppModelOperationsTest, ShuttingDownGivesUpAndWaitsForTheStoreAWhile) {
+    AppModel& model = startWithTwo();
+    bool done = false;
+    addRome();
+    model.shutDown([&] { done = true; }, 10s);
+    EXPECT_FALSE(model.busy());
+    EXPECT_FALSE(done);
+    m_vault->answer(); // stored after all
+    EXPECT_FALSE(done) << "still deleting it";
+    m_vault->answer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }));
+    EXPECT_EQ(itemIds(), namedIds());
+
+    // Nothing out: done on the next turn. Held for good: done when the patience runs out.
+    for (const bool held : {false, true}) {
+        startModel();
+        done = false;
+        if (held) {
+            addRome();
+        }
+        const auto started = std::chrono::steady_clock::now();
+        m_model->shutDown([&] { done = true; }, 300ms);
+        EXPECT_FALSE(done);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done; }));
+        EXPECT_EQ(std::chrono::steady_clock::now() - started >= 300ms, held);
+    }
+    // The journal names what the held store may keep: the next start's first change deletes it.
+    const Uuid held = m_vault->held.front().id;
+    m_items->emplace(held, "pw");
+    startModel();
+    addRome();
+    m_vault->answerAll();
+    EXPECT_FALSE(m_items->contains(held));
+    EXPECT_EQ(itemIds(), namedIds());
 }
 
 TEST_F(AppModelOperationsTest, ActiveProfileFollowsTheTunnelNotTheSelection) {

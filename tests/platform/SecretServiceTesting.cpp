@@ -99,6 +99,31 @@ void lockDefaultCollection() {
     ASSERT_EQ(run.status, 0) << run.err;
 }
 
+CredentialVault::Result answerOf(const VaultCall& start, std::optional<std::chrono::milliseconds> giveUpAfter) {
+    std::stop_source stop;
+    std::optional<CredentialVault::Result> answer;
+    start(stop.get_token(), [&](CredentialVault::Result result) { answer = std::move(result); });
+    EXPECT_FALSE(answer) << "answered from inside the call";
+    const auto giveUpAt = std::chrono::steady_clock::now() + giveUpAfter.value_or(std::chrono::hours(1));
+    while (!answer) {
+        if (std::chrono::steady_clock::now() >= giveUpAt && !stop.stop_requested()) {
+            stop.request_stop();
+            EXPECT_FALSE(answer) << "answered from inside the stop request";
+        }
+        g_main_context_iteration(nullptr, FALSE);
+        g_usleep(1000);
+    }
+    return *answer;
+}
+
+void runFor(std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < end) {
+        g_main_context_iteration(nullptr, FALSE);
+        g_usleep(1000);
+    }
+}
+
 StalledPrompter::StalledPrompter() {
     g_autoptr(GError) error = nullptr;
     m_connection =

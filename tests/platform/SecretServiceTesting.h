@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/CredentialVault.h"
+
 #include <QStringList>
 #include <chrono>
+#include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,6 +50,15 @@ public:
 private:
     GDBusConnection* m_connection = nullptr;
 };
+
+// Starts a vault call with `start` and turns GLib's default main context (where the vault's answers
+// arrive) until it has answered. With `giveUpAfter`, its stop is requested after that long.
+using VaultCall = std::function<void(std::stop_token, CredentialVault::Done)>;
+CredentialVault::Result answerOf(const VaultCall& start,
+                                 std::optional<std::chrono::milliseconds> giveUpAfter = std::nullopt);
+
+// Turns GLib's default main context for `duration`.
+void runFor(std::chrono::milliseconds duration);
 
 // Milliseconds taken by `f`, printed so that a run shows the figures.
 template <class F> std::chrono::milliseconds timed(std::string_view what, F&& f) {

@@ -2,55 +2,85 @@
 
 #include "core/CredentialVault.h"
 
-#include <chrono>
+#include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vantorel::testing {
 
-// An in-memory vault that records its calls and can be told to fail, or to hold an insert until
-// released, as a secret store waiting for its user would.
+// A secret store in memory that holds every call until the test answers it, as a store waiting for
+// its user would; it never gives up by itself. Its items may outlive it (a program killed and
+// started again meets the same store).
 class FakeVault final : public CredentialVault {
 public:
-    std::expected<void, VPNFailure> insert(std::string_view password, const Uuid& id) override {
-        calls.push_back("insert " + id.string());
-        if (holdInsert && patience() != nullptr) {
-            patience()->waitingBegan();
-            bool givenUp = false;
-            // As the real vault's deadline would, a hold that is never released ends after a while.
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-            while (!released && !givenUp) {
-                givenUp = !patience()->keepWaiting(std::chrono::milliseconds(20)) ||
-                          std::chrono::steady_clock::now() > deadline;
-            }
-            patience()->waitingEnded();
-            if (givenUp) {
-                return std::unexpected(VPNFailure::credentialsUnavailable());
-            }
-        }
-        if (failInsert || items.contains(id)) {
-            return std::unexpected(VPNFailure::credentialsUnavailable());
-        }
-        items.emplace(id, std::string(password));
-        return {};
+    using Items = std::map<Uuid, std::string>;
+
+    struct Call {
+        bool insert;
+        Uuid id;
+        std::string password;
+        std::stop_token stop;
+        Done done;
+    };
+
+    explicit FakeVault(std::shared_ptr<Items> items = std::make_shared<Items>()) : m_items(std::move(items)) {}
+
+    void insert(std::string_view password, const Uuid& id, std::stop_token stop, Done done) override {
+        log.push_back("insert " + id.string());
+        held.push_back(Call{true, id, std::string(password), std::move(stop), std::move(done)});
     }
 
-    std::expected<void, VPNFailure> remove(const Uuid& id) override {
-        calls.push_back("remove " + id.string());
-        if (failRemove) {
-            return std::unexpected(VPNFailure::credentialsUnavailable());
-        }
-        items.erase(id);
-        return {};
+    void remove(const Uuid& id, std::stop_token stop, Done done) override {
+        log.push_back("remove " + id.string());
+        held.push_back(Call{false, id, {}, std::move(stop), std::move(done)});
     }
 
-    std::map<Uuid, std::string> items;
-    std::vector<std::string> calls;
+    // Answers held call `index` as a working store does. An insert the caller stopped is carried out
+    // all the same, as a store that already had it does; a removal stopped gives up.
+    void answer(std::size_t index = 0) {
+        Call call = take(index);
+        if (call.insert) {
+            if (failInsert || m_items->contains(call.id)) {
+                return call.done(std::unexpected(VPNFailure::credentialsUnavailable()));
+            }
+            m_items->emplace(call.id, call.password);
+        } else {
+            if (failRemove || call.stop.stop_requested()) {
+                return call.done(std::unexpected(VPNFailure::credentialsUnavailable()));
+            }
+            m_items->erase(call.id);
+        }
+        call.done({});
+    }
+
+    // Answers held call `index` with a failure, having done nothing.
+    void refuse(std::size_t index = 0) { take(index).done(std::unexpected(VPNFailure::credentialsUnavailable())); }
+
+    // Answers every held call, and the calls those answers lead to, oldest first.
+    void answerAll() {
+        while (!held.empty()) {
+            answer();
+        }
+    }
+
+    const Items& items() const { return *m_items; }
+    Items& items() { return *m_items; }
+
+    std::vector<Call> held;
+    std::vector<std::string> log; // "insert <id>" and "remove <id>", in the order the calls came
     bool failInsert = false;
-    bool holdInsert = false;
-    bool released = false;
     bool failRemove = false;
+
+private:
+    Call take(std::size_t index) {
+        Call call = std::move(held.at(index));
+        held.erase(held.begin() + static_cast<std::ptrdiff_t>(index));
+        return call;
+    }
+
+    std::shared_ptr<Items> m_items;
 };
 
 } // namespace vantorel::testing

@@ -13,12 +13,14 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace vantorel {
 
 namespace testing {
 
-// A model on a real document in a temporary folder, with a fake vault and a writer that can fail.
+// A model on a real document in a temporary folder, with a fake vault that holds each call until the
+// test answers it, and a writer that can fail.
 class ModelFixture : public ::testing::Test {
 protected:
     std::filesystem::path document() const { return m_temp.path() / "Vantorel" / "locations-v1.json"; }
@@ -31,16 +33,18 @@ protected:
     // What the document on disk holds now.
     ProfileLibrary stored() const { return LibraryDocument::decode(readFile(document())).value(); }
 
-    // Builds the model, on a fake vault unless given another, and lets its first refresh run.
+    // Builds the model, on a fake vault unless given another, and lets its first refresh run. The
+    // fake vault's items outlive the model, as a real store's outlive the program.
     AppModel& startModel(std::unique_ptr<CredentialVault> vault = nullptr) {
+        m_model.reset();
         if (vault == nullptr) {
-            vault = std::make_unique<FakeVault>();
+            vault = std::make_unique<FakeVault>(m_items);
             m_vault = static_cast<FakeVault*>(vault.get());
         }
         m_model = std::make_unique<AppModel>(
             std::move(vault), document(),
             [this](std::string_view bytes, const std::filesystem::path& to) {
-                if (m_failWrites) {
+                if (to == document() && m_failWrites) {
                     return std::expected<void, VPNFailure>(std::unexpected(VPNFailure::storageUnavailable()));
                 }
                 return writeFileAtomically(bytes, to);
@@ -70,7 +74,27 @@ protected:
         return out;
     }
 
+    // The credential ids of the fake vault's items, and of the locations the document names.
+    std::set<Uuid> itemIds() const {
+        std::set<Uuid> ids;
+        for (const auto& [id, password] : *m_items) {
+            ids.insert(id);
+        }
+        return ids;
+    }
+    std::set<Uuid> namedIds() const {
+        std::set<Uuid> ids;
+        if (!std::filesystem::exists(document())) {
+            return ids;
+        }
+        for (const auto& profile : stored().profiles) {
+            ids.insert(profile.credentialID);
+        }
+        return ids;
+    }
+
     TempDir m_temp;
+    std::shared_ptr<FakeVault::Items> m_items = std::make_shared<FakeVault::Items>();
     FakeVault* m_vault = nullptr;
     bool m_failWrites = false;
     std::unique_ptr<AppModel> m_model;

@@ -1,5 +1,6 @@
 #include "ui/pages/AddLocationSheet.h"
 
+#include "core/CredentialJournal.h"
 #include "support/WindowFixture.h"
 #include "ui/components/InputField.h"
 #include "ui/components/TextLabel.h"
@@ -64,6 +65,7 @@ TEST_F(AddLocationSheetTest, AFailedSaveShowsWhyAndKeepsEveryField) {
     field("countryField").setText("  Norway  ");
     field("passwordField").setText("secret");
     QTest::mouseClick(view().saveButton(), Qt::LeftButton);
+    settle();
     EXPECT_TRUE(errorLine().isVisible());
     EXPECT_EQ(errorLine().text(), QString::fromUtf8(messages::nameAndCountry));
     QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(&errorLine());
@@ -106,15 +108,16 @@ TEST_F(AddLocationSheetTest, KeyboardOnly) {
         QTest::keyClicks(focus, valid[i]);
         QTest::keyClick(focus, i + 1 < valid.size() ? Qt::Key_Tab : Qt::Key_Return);
     }
-    EXPECT_TRUE(password.isNull() || password->text().isEmpty());
+    m_vault->answerAll();
     settle();
+    EXPECT_TRUE(password.isNull() || password->text().isEmpty());
     EXPECT_FALSE(sheet().isVisible());
     ASSERT_EQ(stored().profiles.size(), 1u);
     const VPNProfile saved = stored().profiles[0];
     EXPECT_EQ((QStringList{saved.name.c_str(), saved.country.c_str(), saved.server.c_str(),
                            saved.remoteIdentifier.c_str(), saved.username.c_str()}),
               valid.first(5));
-    EXPECT_EQ(m_vault->items.at(saved.credentialID), valid[5].toStdString());
+    EXPECT_EQ(m_items->at(saved.credentialID), valid[5].toStdString());
 }
 
 namespace {
@@ -267,7 +270,7 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     EXPECT_EQ(field("nameField").text(), "Bergen");
     EXPECT_TRUE(bergen.equals(field("passwordField").text()));
     EXPECT_FALSE(std::filesystem::exists(document())) << "reading a file stores nothing";
-    EXPECT_TRUE(m_vault->items.empty());
+    EXPECT_TRUE(m_items->empty());
 
     ASSERT_TRUE(bergen.inMemory()) << "the search sees the field's copy";
 
@@ -278,33 +281,49 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     EXPECT_FALSE(bergen.inMemory());
 }
 
-// A save the secret store holds: the sheet says so and takes no typing, the event loop runs on, and
-// Escape gives the wait up, closes the sheet and stores nothing; answered later, the save goes on.
-TEST_F(AddLocationSheetTest, ASaveTheStoreHoldsCanBeWaitedForOrGivenUp) {
+// A save in progress keeps what was typed as it is, and says so once the secret store has not
+// answered within a moment. Escape gives the whole save up, whichever of its two calls the store
+// holds (deleting what an earlier save left, then storing): the sheet closes at once, and nothing of
+// it stays in the store, even when the store carries the request out after all.
+TEST_F(AddLocationSheetTest, ASaveInProgressCanBeGivenUpWhicheverCallIsHeld) {
+    const Uuid left = Uuid::random();
+    m_items->emplace(left, "left by an earlier save");
+    std::filesystem::create_directories(document().parent_path());
+    ASSERT_TRUE(CredentialJournal(document().parent_path() / CredentialJournal::fileName, {}).insert(left));
     startWindow();
-    m_vault->holdInsert = true;
-    open();
-    fill(valid);
-    bool seen = false;
-    QTimer::singleShot(400, [&] {
-        seen = true;
-        EXPECT_TRUE(view().findChild<QWidget*>("waitingNotice")->isVisible());
+    for (const std::size_t answeredFirst : {0u, 1u}) {
+        SCOPED_TRACE(answeredFirst == 0 ? "Escape while the store deletes" : "Escape while the store stores");
+        open();
+        fill(valid);
+        QTest::mouseClick(view().saveButton(), Qt::LeftButton);
+        settle();
         EXPECT_FALSE(field("nameField").isEnabled());
         EXPECT_FALSE(view().saveButton()->isEnabled());
+        for (std::size_t i = 0; i < answeredFirst; ++i) {
+            m_vault->answer();
+        }
+        const std::string heldCall = m_vault->log.back();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view().findChild<QWidget*>("waitingNotice")->isVisible(); }));
         QTest::keyClick(&sheet(), Qt::Key_Escape);
-    });
-    QTest::mouseClick(view().saveButton(), Qt::LeftButton);
-    EXPECT_TRUE(seen) << "the event loop ran while the store was asked";
-    settle();
-    EXPECT_FALSE(sheet().isVisible());
-    EXPECT_FALSE(m_model->waitingForSecretStore());
-    EXPECT_FALSE(std::filesystem::exists(document()));
-
+        settle();
+        EXPECT_FALSE(sheet().isVisible());
+        EXPECT_FALSE(m_model->busy());
+        const std::size_t calls = m_vault->log.size();
+        m_vault->answerAll();
+        EXPECT_FALSE(std::filesystem::exists(document()));
+        if (answeredFirst == 0) {
+            EXPECT_EQ(m_vault->log.size(), calls) << "nothing more was asked after " << heldCall;
+        } else {
+            EXPECT_EQ(itemIds(), namedIds()) << "the store carried out " << heldCall << " and it was taken back";
+        }
+    }
+    // Answered, the save goes through.
     open();
     fill(valid);
-    QTimer::singleShot(400, [&] { m_vault->released = true; });
     QTest::mouseClick(view().saveButton(), Qt::LeftButton);
+    m_vault->answerAll();
     settle();
     EXPECT_FALSE(sheet().isVisible());
     EXPECT_EQ(stored().profiles.size(), 1u);
+    EXPECT_EQ(itemIds(), namedIds());
 }

@@ -93,6 +93,7 @@ TEST_F(LocationsViewTest, EmptyStatesFollowTheLibraryAndTheFilters) {
     QTest::mouseClick(&favoritesToggle(), Qt::LeftButton);
     for (const VPNProfile& profile : std::vector(m_model->library().profiles)) {
         m_model->remove(profile);
+        m_vault->answerAll();
     }
     const QStringList noLocations = emptyState();
     for (int i = 0; i < noLocations.size(); ++i) {

@@ -124,8 +124,12 @@ TEST_F(ShellTest, EveryEditingControlFollowsCanEdit) {
     for (const int locations : {0, 2}) {
         SCOPED_TRACE(locations);
         while (m_model->library().profiles.size() < std::size_t(locations)) {
-            ASSERT_TRUE(m_model->add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw"));
+            m_model->add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw");
+            m_vault->answerAll();
+            ASSERT_FALSE(m_model->addFailure());
         }
+        m_model->setShowingAdd(true);
+        settle();
         const std::size_t count = editable().size();
         EXPECT_EQ(editable(), std::vector<bool>(count, true));
         reportTunnelStatus(*m_model, TunnelPhase::connected);
@@ -138,9 +142,10 @@ TEST_F(ShellTest, EveryEditingControlFollowsCanEdit) {
     }
     // While a removal holds `busy` the command does nothing, even before the menu has caught up.
     m_model->setShowingAdd(false);
-    whileBusy([&] { m_model->remove(m_model->library().profiles[0]); },
-              [&] { m_window->addLocationAction()->trigger(); });
+    m_model->remove(m_model->library().profiles[0]);
+    m_window->addLocationAction()->trigger();
     EXPECT_FALSE(m_model->showingAdd());
+    m_vault->answerAll();
 }
 
 // Which entries the tray offers, and which of them can be used, in each phase.
@@ -221,6 +226,83 @@ TEST_F(ShellTest, TheApplicationComesBackAndQuits) {
     window.show();
     EXPECT_TRUE(quits([&] { window.findChild<QAction*>("quitAction")->trigger(); }));
     EXPECT_TRUE(quits([&] { app.tray().menu()->findChild<QAction*>("trayQuit")->trigger(); }));
+}
+
+// Closing the window to the tray leaves an add or a removal going on: its sheet or its waiting, and
+// its outcome, stay with the window and come back with it.
+TEST_F(ShellTest, AnOperationGoesOnWithTheWindowInTheTray) {
+    startWindow();
+    m_window->setHideOnClose(true);
+    AddLocationSheet& sheet = *content().sheet();
+    for (const bool refused : {true, false}) {
+        SCOPED_TRACE(refused ? "refused" : "stored");
+        m_model->setShowingAdd(true);
+        settle();
+        fill({"Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw"});
+        QTest::mouseClick(sheet.view()->saveButton(), Qt::LeftButton);
+        m_window->close();
+        settle();
+        EXPECT_FALSE(sheet.isVisible());
+        EXPECT_TRUE(m_model->busy()) << "the save goes on";
+        refused ? m_vault->refuse() : m_vault->answerAll();
+        settle();
+        m_window->show();
+        settle();
+        EXPECT_EQ(sheet.isVisible(), refused);
+        if (refused) {
+            EXPECT_EQ(part<TextLabel>("errorLine").text(),
+                      QString::fromUtf8(VPNFailure::credentialsUnavailable().description()));
+            QTest::keyClick(&sheet, Qt::Key_Escape);
+            settle();
+        }
+    }
+    EXPECT_EQ(m_model->library().profiles.size(), 1u);
+
+    // A removal's waiting, in the window, with the window.
+    QWidget& waiting = *content().removalWaiting();
+    m_model->remove(m_model->library().profiles[0]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return waiting.isVisible(); }));
+    EXPECT_TRUE(QApplication::topLevelWidgets().contains(m_window.get()));
+    m_window->close();
+    settle();
+    m_window->show();
+    settle();
+    EXPECT_TRUE(waiting.isVisible());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(waiting.isVisible());
+    EXPECT_FALSE(m_model->busy());
+    EXPECT_TRUE(m_model->message()) << "the password left behind is reported";
+}
+
+// Quitting during a save gives it up and lets the event loop end once the store has answered what is
+// out, deleting the password it stored after all.
+TEST_F(ShellTest, QuittingDuringASaveLeavesNothingInTheStore) {
+    startModel();
+    FakeVault& vault = *m_vault;
+    VantorelApp app(*qApp, std::move(m_model));
+    app.start({});
+    app.model().setShowingAdd(true);
+    app.model().add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw");
+    ASSERT_EQ(vault.held.size(), 1u);
+    QObject pending;
+    QTimer::singleShot(0, &pending, [&] { app.tray().menu()->findChild<QAction*>("trayQuit")->trigger(); });
+    // The store answers the held request, then the deletion it leads to.
+    QTimer answering;
+    answering.callOnTimeout(&pending, [&] {
+        if (!vault.held.empty()) {
+            vault.answer();
+        }
+    });
+    answering.start(50);
+    QTimer::singleShot(5000, &pending, [] { QCoreApplication::exit(1); });
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, VantorelApp::quitPatience);
+    EXPECT_FALSE(app.window().isVisible());
+    EXPECT_FALSE(app.model().busy());
+    EXPECT_TRUE(m_items->empty());
+    EXPECT_TRUE(vault.held.empty());
 }
 
 // Views redraw once per burst of model changes, on the next turn; a page only while it can be

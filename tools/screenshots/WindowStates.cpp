@@ -1,6 +1,6 @@
 #include "WindowStates.h"
 
-#include "RefusingVault.h"
+#include "SilentVault.h"
 #include "app/AppModel.h"
 #include "app/TunnelStates.h"
 #include "core/AtomicFile.h"
@@ -38,7 +38,7 @@ std::unique_ptr<QWidget> window(AppPage page, const ModelState& state, bool with
     QTemporaryDir folder;
     const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
     (void)writeFileAtomically(LibraryDocument::encode(library), document);
-    auto model = std::make_unique<AppModel>(std::make_unique<RefusingVault>(), document);
+    auto model = std::make_unique<AppModel>(std::make_unique<SilentVault>(), document);
     QApplication::processEvents(); // the model's first refresh
     model->setPage(page);
     if (state) {

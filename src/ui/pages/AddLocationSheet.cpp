@@ -41,9 +41,8 @@ void AddLocationSheet::present() {
 }
 
 void AddLocationSheet::reject() {
-    if (m_view != nullptr && m_model.waitingForSecretStore()) {
-        m_view->cancel();
-        return;
+    if (m_model.operation() == AppModel::Operation::adding) {
+        m_model.giveUp();
     }
     QDialog::reject();
 }

@@ -26,8 +26,8 @@ public:
     // The content while the sheet is shown; null otherwise.
     AddLocationView* view() const;
 
-    // Escape and closing the window come here: while a save waits for the secret store, the wait is
-    // given up first, and the sheet closes once the save has returned.
+    // Cancel, Escape and closing the sheet come here: a save in progress is given up, whichever call
+    // it waits for, and the sheet closes at once.
     void reject() override;
 
 protected:

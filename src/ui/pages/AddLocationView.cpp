@@ -60,7 +60,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     // The dialog around it presses the default button on Return, and only while it is enabled.
     m_save->setDefault(true);
     m_cancel->setAutoDefault(false);
-    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancel);
+    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancelRequested);
     connect(m_save, &QPushButton::clicked, this, &AddLocationView::save);
 
     auto* column = new QVBoxLayout(this);
@@ -181,50 +181,43 @@ AddLocationView::~AddLocationView() {
 
 void AddLocationView::refresh() {
     m_save->setEnabled(m_model.canEdit());
-    // While the secret store is asked, what it was given stays as it is; Cancel stays open.
-    const bool waiting = m_model.waitingForSecretStore();
+    // While the location is being added, what was given stays as it is; Cancel stays open.
+    const bool adding = m_model.operation() == AppModel::Operation::adding;
     for (QWidget* field :
          {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_country), static_cast<QWidget*>(m_server),
           static_cast<QWidget*>(m_identity), static_cast<QWidget*>(m_username), static_cast<QWidget*>(m_password)}) {
-        field->setEnabled(!waiting);
+        field->setEnabled(!adding);
     }
     if (m_choices != nullptr) {
-        m_choices->setEnabled(!waiting);
+        m_choices->setEnabled(!adding);
     }
+    const bool waiting = adding && m_model.waitingForSecretStore();
     if (waiting != m_waiting->isVisible()) {
         m_waiting->setVisible(waiting);
         if (waiting) {
             m_cancel->setFocus(Qt::OtherFocusReason);
         }
     }
-}
-
-void AddLocationView::cancel() {
-    if (m_model.waitingForSecretStore()) {
-        m_cancelled = true;
-        m_model.stopWaitingForSecretStore();
-        return;
+    if (m_saving && !adding) {
+        m_saving = false;
+        // A success closes the sheet; a failure is shown afresh each time, so that a screen reader
+        // announces a second failure as well.
+        if (const auto& failure = m_model.addFailure()) {
+            m_error->hide();
+            m_error->setText(*failure);
+            m_error->show();
+            m_save->setFocus(Qt::OtherFocusReason);
+        }
     }
-    emit cancelRequested();
 }
 
 void AddLocationView::save() {
-    const auto added = m_model.add(m_name->text(), m_country->text(), m_server->text(), m_identity->text(),
-                                   m_username->text(), m_password->text());
-    // Given up while the store was asked: the sheet closes as Cancel closes it, with nothing stored.
-    if (std::exchange(m_cancelled, false)) {
-        emit cancelRequested();
+    if (!m_model.canEdit()) {
         return;
     }
-    if (!added) {
-        // Shown afresh each time, so that a screen reader announces a second failure as well.
-        m_error->hide();
-        m_error->setText(QString::fromUtf8(added.error().description()));
-        m_error->show();
-        return;
-    }
-    m_model.setShowingAdd(false);
-    wipePassword();
+    m_saving = true;
+    m_model.add(m_name->text(), m_country->text(), m_server->text(), m_identity->text(), m_username->text(),
+                m_password->text());
 }
 
 void AddLocationView::wipePassword() {

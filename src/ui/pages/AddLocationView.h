@@ -32,14 +32,12 @@ public:
                              QWidget* parent = nullptr);
     ~AddLocationView() override;
 
-    // Hands the six texts, as typed, to the model. On failure the error line shows the failure's
-    // text and nothing else changes; on success the model is told to close the sheet.
+    // Hands the six texts, as typed, to the model, which adds the location on later turns: the
+    // fields stay as they are meanwhile. On failure the error line shows the failure's text and
+    // nothing else changes; on success the model closes the sheet.
     void save();
     // Empties the password field, its undo history and the memory that held the password.
     void wipePassword();
-    // Cancel, Escape or the window closing: while a save waits for the secret store, the wait is
-    // given up and the sheet closes once the save has returned; otherwise it closes now.
-    void cancel();
 
     // Shows the model as it is now; runs by itself on the turn after the model announces a change.
     void refresh();
@@ -62,7 +60,7 @@ private:
     // Kept while the sheet is open only when there is a choice to make; wiped when dropped.
     std::optional<ProviderFile> m_file;
     bool m_fromFile;
-    bool m_cancelled = false;
+    bool m_saving = false; // a save of this view's is with the model
     InputField* m_name;
     InputField* m_country;
     InputField* m_server;

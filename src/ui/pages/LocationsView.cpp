@@ -69,14 +69,13 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
     cancel->setText(QStringLiteral("Cancel"));
     m_confirmation->setEscapeButton(cancel);
     m_confirmation->setDefaultButton(cancel);
-    // Every way the dialog closes ends here. The removal runs on a later turn, with the location
-    // as it was when the user confirmed.
+    // Every way the dialog closes ends here. The removal starts with the location as it was when
+    // the user confirmed, and goes on while the secret store deletes its password.
     connect(m_confirmation, &QMessageBox::finished, this, [this] {
         const bool confirmed = m_confirmation->clickedButton() == m_confirmRemove;
-        if (confirmed && m_removing) {
-            m_model.startRemove(*m_removing);
+        if (const auto removing = std::exchange(m_removing, std::nullopt); confirmed && removing) {
+            m_model.remove(*removing);
         }
-        m_removing.reset();
     });
 
     ModelWatcher::forPage(

@@ -4,9 +4,12 @@
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
+#include "ui/components/Accessibility.h"
 #include "ui/components/Divider.h"
 #include "ui/components/Fonts.h"
+#include "ui/components/Notice.h"
 #include "ui/components/Palette.h"
+#include "ui/components/Panel.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/ConnectionView.h"
@@ -21,6 +24,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vantorel {
@@ -79,6 +83,7 @@ QWidget* ContentView::buildDetail() {
     bar->addWidget(m_phaseTitle, 0, Qt::AlignVCenter);
     column->addWidget(topBar);
     column->addWidget(new Divider(Qt::Horizontal, detail));
+    column->addWidget(buildRemovalWaiting(detail));
 
     m_scroll = new QScrollArea(detail);
     m_scroll->setObjectName(QStringLiteral("pageScrollArea"));
@@ -148,21 +153,42 @@ void ContentView::refresh() {
     refreshWaiting();
 }
 
+QWidget* ContentView::buildRemovalWaiting(QWidget* parent) {
+    // A strip under the top bar, in the sheet's own words for waiting, on whichever page is shown.
+    m_removalWaiting = new QWidget(parent);
+    m_removalWaiting->setObjectName(QStringLiteral("removalWaiting"));
+    auto* margins = new QVBoxLayout(m_removalWaiting);
+    margins->setContentsMargins(pagePadding, 16, pagePadding, 0);
+    auto* panel = new Panel(m_removalWaiting);
+    panel->setCornerRadius(10);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(14, 10, 10, 10);
+    row->setSpacing(12);
+    auto* notice = new Notice(QStringLiteral("clock"), toQString(platformText().waitingToDelete), panel);
+    notice->setObjectName(QStringLiteral("removalWaitingNotice"));
+    announceAsAlert(notice);
+    row->addWidget(notice, 1, Qt::AlignVCenter);
+    auto* stop = new QPushButton(QStringLiteral("Stop waiting"), panel);
+    stop->setObjectName(QStringLiteral("stopWaitingButton"));
+    connect(stop, &QPushButton::clicked, this, [this] { m_model.giveUp(); });
+    row->addWidget(stop, 0, Qt::AlignVCenter);
+    margins->addWidget(panel);
+    // Escape gives up as the button does, from wherever the keyboard is, while the strip is shown.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_removalWaiting);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { m_model.giveUp(); });
+    m_removalWaiting->hide();
+    return m_removalWaiting;
+}
+
 void ContentView::refreshWaiting() {
-    const bool waiting = m_model.waitingForSecretStore() && !m_sheet->isVisible();
-    if (waiting && m_waiting == nullptr) {
-        m_waiting = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"),
-                                    toQString(platformText().waitingToDelete), QMessageBox::NoButton, this);
-        m_waiting->setObjectName(QStringLiteral("waitingAlert"));
-        QPushButton* stop = m_waiting->addButton(QStringLiteral("Stop waiting"), QMessageBox::RejectRole);
-        stop->setObjectName(QStringLiteral("stopWaitingButton"));
-        // The button, Escape and closing it all give up the wait; it goes away when the wait ends.
-        connect(m_waiting, &QMessageBox::finished, this, [this] { m_model.stopWaitingForSecretStore(); });
-    }
-    if (waiting && !m_waiting->isVisible()) {
-        m_waiting->open();
-    } else if (!waiting && m_waiting != nullptr && m_waiting->isVisible()) {
-        m_waiting->hide();
+    const bool waiting = m_model.operation() == AppModel::Operation::removing && m_model.waitingForSecretStore();
+    if (waiting != m_removalWaiting->isVisible()) {
+        m_removalWaiting->setVisible(waiting);
+        if (waiting) {
+            m_removalWaiting->findChild<QPushButton*>(QStringLiteral("stopWaitingButton"))
+                ->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 
@@ -200,6 +226,18 @@ void ContentView::refreshAlert() {
 }
 
 void ContentView::refreshSheet() {
+    // Put aside with its window in the tray while its save went on, the sheet returns with the
+    // window, as the save left it; or goes, if the save closed it meanwhile.
+    if (m_sheetAside) {
+        if (!m_model.showingAdd()) {
+            m_sheetAside = false;
+            m_sheet->done(QDialog::Accepted);
+        } else if (window()->isVisible()) {
+            m_sheetAside = false;
+            m_model.hasImport() ? m_sheet->present() : m_sheet->open();
+        }
+        return;
+    }
     // A file read while the sheet is open replaces what it shows.
     if (m_model.showingAdd() && (!m_sheet->isVisible() || m_model.hasImport())) {
         m_sheet->present();
@@ -210,7 +248,13 @@ void ContentView::refreshSheet() {
 
 void ContentView::closeOverlays() {
     if (m_sheet->isVisible()) {
-        m_sheet->reject();
+        if (m_model.operation() == AppModel::Operation::adding) {
+            // Hidden, not finished: the save goes on, and the sheet returns with the window.
+            m_sheet->hide();
+            m_sheetAside = true;
+        } else {
+            m_sheet->reject();
+        }
     }
     if (const auto* locations = static_cast<LocationsView*>(m_pages[static_cast<std::size_t>(AppPage::locations)]);
         locations != nullptr && locations->removalConfirmation()->isVisible()) {
@@ -225,6 +269,10 @@ void ContentView::closeOverlays() {
 void ContentView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refreshAlert();
+    // A sheet put aside comes back once the window is up, so that it is put in front of it.
+    if (m_sheetAside) {
+        QMetaObject::invokeMethod(this, &ContentView::refreshSheet, Qt::QueuedConnection);
+    }
 }
 
 void ContentView::paintEvent(QPaintEvent*) {

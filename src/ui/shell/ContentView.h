@@ -38,8 +38,11 @@ public:
 
     // The window is closing: the add-location sheet and a pending removal confirmation are
     // cancelled (the sheet's password wiped with it), and an open alert steps aside until the
-    // window is shown again, keeping its message.
+    // window is shown again, keeping its message. A sheet whose save is in progress stays with the
+    // window, and comes back with it.
     void closeOverlays();
+    // Shown while a removal waits for the secret store to delete the password.
+    QWidget* removalWaiting() const { return m_removalWaiting; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +54,7 @@ private:
     void refreshSheet();
     void refreshWaiting();
     QWidget* buildDetail();
+    QWidget* buildRemovalWaiting(QWidget* parent);
 
     AppModel& m_model;
     Sidebar* m_sidebar = nullptr;
@@ -62,8 +66,9 @@ private:
     QVBoxLayout* m_pageLayout = nullptr;
     QMessageBox* m_alert = nullptr;
     // Shown while a removal waits for the secret store; the sheet shows its own waiting.
-    QMessageBox* m_waiting = nullptr;
+    QWidget* m_removalWaiting = nullptr;
     AddLocationSheet* m_sheet = nullptr;
+    bool m_sheetAside = false; // hidden with the window while its save goes on
 };
 
 } // namespace vantorel

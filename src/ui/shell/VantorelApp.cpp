@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "app/CommandLine.h"
 #include "platform/SingleInstance.h"
+#include "platform/TerminationRequests.h"
 #include "ui/components/Theme.h"
 #include "ui/shell/ContentView.h"
 #include "ui/shell/MainWindow.h"
@@ -18,11 +19,44 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 namespace vantorel {
+
+// Holds back the application's quit requests until the model has settled with the secret store.
+class QuitWhenSettled final : public QObject {
+public:
+    QuitWhenSettled(QApplication& application, AppModel& model) : m_model(model) {
+        application.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != qApp || event->type() != QEvent::Quit) {
+            return false;
+        }
+        if (!std::exchange(m_quitting, true)) {
+            // Gone from the screen at once; the secret store may take a moment to answer.
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                window->hide();
+            }
+            m_model.shutDown(
+                [this] {
+                    m_quitting = false;
+                    QCoreApplication::exit(0);
+                },
+                VantorelApp::quitPatience);
+        }
+        return true;
+    }
+
+private:
+    AppModel& m_model;
+    bool m_quitting = false;
+};
 
 VantorelApp::VantorelApp(QApplication& application, std::unique_ptr<AppModel> model)
     : m_application(application), m_model(std::move(model)) {
@@ -33,6 +67,7 @@ VantorelApp::VantorelApp(QApplication& application, std::unique_ptr<AppModel> mo
 
     m_window = std::make_unique<MainWindow>(*m_model);
     m_tray = std::make_unique<TrayMenu>(*m_model);
+    m_quit = std::make_unique<QuitWhenSettled>(application, *m_model);
     QObject::connect(m_tray.get(), &TrayMenu::quitRequested, &application, &QApplication::quit, Qt::QueuedConnection);
     useTray(m_tray->icon() != nullptr);
 }
@@ -104,6 +139,8 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     }
     VantorelApp app(application, std::make_unique<AppModel>());
     app.listenTo(instance);
+    TerminationRequests terminations;
+    QObject::connect(&terminations, &TerminationRequests::received, &application, &QApplication::quit);
     new AfterFirstPaint(app.m_window->contentView(), [] {
         setWindowIcon();
         releaseFreedMemory();

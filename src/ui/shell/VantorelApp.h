@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 class QApplication;
@@ -9,13 +10,21 @@ namespace vantorel {
 class AppModel;
 struct CommandLine;
 class MainWindow;
+class QuitWhenSettled;
 class SingleInstance;
 class TrayMenu;
 
 // The application: names it, applies the theme, and holds the one model for the whole process
 // together with the main window and the tray menu that show it.
+//
+// Every way of quitting (the tray's and the menu's Quit, closing the last window without a tray,
+// the session ending, SIGTERM, SIGINT and SIGHUP) reaches the event loop as one quit request. An
+// add or removal in progress is given up first, and the program waits for the secret store's
+// answers to what is still out (at most quitPatience) before the loop ends with status 0.
 class VantorelApp final {
 public:
+    static constexpr std::chrono::milliseconds quitPatience{2000};
+
     // The whole life of the program: hands over to a copy already running for this user (and
     // returns 0 without touching the library), or builds the app, starts it and runs the event loop.
     static int run(QApplication& application, const CommandLine& options);
@@ -43,6 +52,7 @@ private:
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<TrayMenu> m_tray;
+    std::unique_ptr<QuitWhenSettled> m_quit;
 };
 
 } // namespace vantorel
