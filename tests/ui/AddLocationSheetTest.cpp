@@ -302,12 +302,15 @@ TEST_F(AddLocationSheetTest, ASaveInProgressCanBeGivenUpWhicheverCallIsHeld) {
         for (std::size_t i = 0; i < answeredFirst; ++i) {
             m_vault->answer();
         }
+        ASSERT_EQ(m_vault->held.size(), 1u);
         const std::string heldCall = m_vault->log.back();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return view().findChild<QWidget*>("waitingNotice")->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return sheet().view() && view().findChild<QWidget*>("waitingNotice")->isVisible(); }));
         QTest::keyClick(&sheet(), Qt::Key_Escape);
         settle();
         EXPECT_FALSE(sheet().isVisible());
         EXPECT_FALSE(m_model->busy());
+        EXPECT_TRUE(m_vault->held.front().stop.stop_requested()) << "the give-up reaches " << heldCall;
         const std::size_t calls = m_vault->log.size();
         m_vault->answerAll();
         EXPECT_FALSE(std::filesystem::exists(document()));

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -275,34 +276,40 @@ TEST_F(ShellTest, AnOperationGoesOnWithTheWindowInTheTray) {
     EXPECT_TRUE(m_model->message()) << "the password left behind is reported";
 }
 
-// Quitting during a save gives it up and lets the event loop end once the store has answered what is
-// out, deleting the password it stored after all.
+// Quitting during a save, from the tray or by SIGTERM (a logout), gives it up and lets the event
+// loop end, with status 0, once the store has answered what is out: the password it stored after
+// all is deleted first.
 TEST_F(ShellTest, QuittingDuringASaveLeavesNothingInTheStore) {
-    startModel();
-    FakeVault& vault = *m_vault;
-    VantorelApp app(*qApp, std::move(m_model));
-    app.start({});
-    app.model().setShowingAdd(true);
-    app.model().add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw");
-    ASSERT_EQ(vault.held.size(), 1u);
-    QObject pending;
-    QTimer::singleShot(0, &pending, [&] { app.tray().menu()->findChild<QAction*>("trayQuit")->trigger(); });
-    // The store answers the held request, then the deletion it leads to.
-    QTimer answering;
-    answering.callOnTimeout(&pending, [&] {
-        if (!vault.held.empty()) {
-            vault.answer();
-        }
-    });
-    answering.start(50);
-    QTimer::singleShot(5000, &pending, [] { QCoreApplication::exit(1); });
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, VantorelApp::quitPatience);
-    EXPECT_FALSE(app.window().isVisible());
-    EXPECT_FALSE(app.model().busy());
-    EXPECT_TRUE(m_items->empty());
-    EXPECT_TRUE(vault.held.empty());
+    for (const bool terminated : {false, true}) {
+        SCOPED_TRACE(terminated ? "SIGTERM" : "the tray's Quit");
+        startModel();
+        FakeVault& vault = *m_vault;
+        VantorelApp app(*qApp, std::move(m_model));
+        app.start({});
+        app.model().setShowingAdd(true);
+        app.model().add("Oslo", "Norway", "no.provider.example", "no.provider.example", "me", "pw");
+        ASSERT_EQ(vault.held.size(), 1u);
+        QObject pending;
+        QTimer::singleShot(0, &pending, [&] {
+            terminated ? (void)::raise(SIGTERM) : app.tray().menu()->findChild<QAction*>("trayQuit")->trigger();
+        });
+        // The store answers the held request, then the deletion it leads to.
+        QTimer answering;
+        answering.callOnTimeout(&pending, [&] {
+            if (!vault.held.empty()) {
+                vault.answer();
+            }
+        });
+        answering.start(50);
+        QTimer::singleShot(5000, &pending, [] { QCoreApplication::exit(1); });
+        const auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(QCoreApplication::exec(), 0);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, VantorelApp::quitPatience);
+        EXPECT_FALSE(app.window().isVisible());
+        EXPECT_FALSE(app.model().busy());
+        EXPECT_TRUE(m_items->empty());
+        EXPECT_TRUE(vault.held.empty());
+    }
 }
 
 // Views redraw once per burst of model changes, on the next turn; a page only while it can be

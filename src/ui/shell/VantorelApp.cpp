@@ -68,6 +68,8 @@ VantorelApp::VantorelApp(QApplication& application, std::unique_ptr<AppModel> mo
     m_window = std::make_unique<MainWindow>(*m_model);
     m_tray = std::make_unique<TrayMenu>(*m_model);
     m_quit = std::make_unique<QuitWhenSettled>(application, *m_model);
+    m_terminations = std::make_unique<TerminationRequests>();
+    QObject::connect(m_terminations.get(), &TerminationRequests::received, &application, &QApplication::quit);
     QObject::connect(m_tray.get(), &TrayMenu::quitRequested, &application, &QApplication::quit, Qt::QueuedConnection);
     useTray(m_tray->icon() != nullptr);
 }
@@ -139,8 +141,6 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     }
     VantorelApp app(application, std::make_unique<AppModel>());
     app.listenTo(instance);
-    TerminationRequests terminations;
-    QObject::connect(&terminations, &TerminationRequests::received, &application, &QApplication::quit);
     new AfterFirstPaint(app.m_window->contentView(), [] {
         setWindowIcon();
         releaseFreedMemory();

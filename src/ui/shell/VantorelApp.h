@@ -12,6 +12,7 @@ struct CommandLine;
 class MainWindow;
 class QuitWhenSettled;
 class SingleInstance;
+class TerminationRequests;
 class TrayMenu;
 
 // The application: names it, applies the theme, and holds the one model for the whole process
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<TrayMenu> m_tray;
     std::unique_ptr<QuitWhenSettled> m_quit;
+    std::unique_ptr<TerminationRequests> m_terminations;
 };
 
 } // namespace vantorel
