@@ -256,16 +256,12 @@ protected:
                 });
     }
 
-    // Asks the store to unlock `objects`, through its prompt if it shows one. Whether they really are
-    // unlocked shows in the next step, since a refused prompt completes without an error.
-    void unlock(const std::vector<std::string>& objects, std::function<void()> then) {
-        GVariantBuilder list;
-        g_variant_builder_init(&list, G_VARIANT_TYPE("ao"));
-        for (const auto& object : objects) {
-            g_variant_builder_add(&list, "o", object.c_str());
-        }
-        request(servicePath, serviceInterface, "Unlock", g_variant_new("(ao)", &list), "(aoo)", true,
-                [this, then = std::move(then)](VariantPtr reply, ErrorPtr error) {
+    // A request the store may answer with a prompt to show first (as the path in the answer's last
+    // element): the call fails on an error, and goes on with `then` once any prompt is over.
+    void requestThroughPrompt(const char* path, const char* interface, const char* method, GVariant* parameters,
+                              const char* replyType, const char* promptResult, std::function<void()> then) {
+        request(path, interface, method, parameters, replyType, true,
+                [this, promptResult, then = std::move(then)](VariantPtr reply, ErrorPtr error) {
                     if (!proceed()) {
                         return;
                     }
@@ -273,16 +269,28 @@ protected:
                         return finish(unavailable());
                     }
                     const gchar* promptPath = nullptr;
-                    g_variant_get_child(reply.get(), 1, "&o", &promptPath);
+                    g_variant_get_child(reply.get(), g_variant_n_children(reply.get()) - 1, "&o", &promptPath);
                     if (isEmptyPath(promptPath)) {
                         return then();
                     }
-                    prompt(promptPath, "ao", [this, then](VariantPtr) {
+                    prompt(promptPath, promptResult, [this, then](VariantPtr) {
                         if (proceed()) {
                             then();
                         }
                     });
                 });
+    }
+
+    // Asks the store to unlock `objects`. Whether they really are unlocked shows in the next step,
+    // since a refused prompt completes without an error.
+    void unlock(const std::vector<std::string>& objects, std::function<void()> then) {
+        GVariantBuilder list;
+        g_variant_builder_init(&list, G_VARIANT_TYPE("ao"));
+        for (const auto& object : objects) {
+            g_variant_builder_add(&list, "o", object.c_str());
+        }
+        requestThroughPrompt(servicePath, serviceInterface, "Unlock", g_variant_new("(ao)", &list), "(aoo)", "ao",
+                             std::move(then));
     }
 
     // Sessions live until the client disconnects, and ours is the process's shared bus connection.
@@ -441,21 +449,8 @@ private:
         g_variant_builder_init(&properties, G_VARIANT_TYPE("a{sv}"));
         g_variant_builder_add(&properties, "{sv}", "org.freedesktop.Secret.Collection.Label",
                               g_variant_new_string("Default keyring"));
-        request(servicePath, serviceInterface, "CreateCollection", g_variant_new("(a{sv}s)", &properties, "default"),
-                "(oo)", true, [this](VariantPtr reply, ErrorPtr error) {
-                    if (!proceed()) {
-                        return;
-                    }
-                    if (error) {
-                        return finish(unavailable());
-                    }
-                    const gchar* promptPath = nullptr;
-                    g_variant_get_child(reply.get(), 1, "&o", &promptPath);
-                    if (isEmptyPath(promptPath)) {
-                        return store();
-                    }
-                    prompt(promptPath, "o", [this](VariantPtr) { store(); });
-                });
+        requestThroughPrompt(servicePath, serviceInterface, "CreateCollection",
+                             g_variant_new("(a{sv}s)", &properties, "default"), "(oo)", "o", [this] { store(); });
     }
 
     std::string m_account;

@@ -144,24 +144,23 @@ TEST(EmptySecretService, theFirstStoreCreatesTheDefaultCollection) {
     char name[] = "platform_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
-    const auto answered = [](CredentialVault& vault, const std::function<void(CredentialVault::Done)>& start) {
+    const auto answered = [](const std::function<void(CredentialVault::Done)>& start) {
         std::optional<CredentialVault::Result> answer;
         start([&](CredentialVault::Result result) { answer = std::move(result); });
         while (!answer) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
-        (void)vault;
         return *answer;
     };
     SystemVault missing("/nowhere/vantorel-secret-store.so");
-    EXPECT_EQ(answered(missing, [&](auto done) { missing.insert("password", Uuid::random(), {}, done); }),
+    EXPECT_EQ(answered([&](auto done) { missing.insert("password", Uuid::random(), {}, done); }),
               std::unexpected(unavailable));
 
     SystemVault vault(VANTOREL_SECRET_STORE_MODULE);
     const Uuid id = Uuid::random();
-    ASSERT_TRUE(answered(vault, [&](auto done) { vault.insert("first password", id, {}, done); }));
+    ASSERT_TRUE(answered([&](auto done) { vault.insert("first password", id, {}, done); }));
     EXPECT_THAT(storedItems(id.string()).secrets, ElementsAre("first password"));
-    EXPECT_TRUE(answered(vault, [&](auto done) { vault.remove(id, {}, done); }));
+    EXPECT_TRUE(answered([&](auto done) { vault.remove(id, {}, done); }));
     EXPECT_EQ(storedItems(id.string()).count, 0);
 }
 

@@ -456,34 +456,6 @@ TEST_F(ProfileRepositoryTest, RemoveComparesIdsOnlyAndAFailedSaveChangesNothing)
     EXPECT_EQ(readFile(document()), before);
 }
 
-// The removed location's password is deleted, and a deletion that fails is reported and tried again
-// by the next change.
-TEST_F(ProfileRepositoryTest, DeletingARemovedPasswordIsReportedAndRetried) {
-    ProfileLibrary library = stored(libraryOf(2));
-    for (const auto& profile : library.profiles) {
-        m_items->emplace(profile.credentialID, "pw");
-    }
-    std::optional<CredentialVault::Result> deleted;
-    const auto deleteFirst = [&] {
-        const VPNProfile gone = library.profiles[0];
-        library = m_repository->remove(gone, library).value();
-        m_repository->deleteCredential(gone, library, {}, [&](CredentialVault::Result result) { deleted = result; });
-        return gone;
-    };
-    m_vault->failRemove = true;
-    const VPNProfile first = deleteFirst();
-    m_vault->answerAll();
-    EXPECT_EQ(deleted, std::unexpected(keyringFailure));
-    m_vault->failRemove = false;
-    deleted.reset();
-    const VPNProfile second = deleteFirst();
-    m_vault->answerAll();
-    EXPECT_EQ(deleted, CredentialVault::Result());
-    EXPECT_TRUE(m_items->empty());
-    EXPECT_EQ(m_vault->log.size(), 3u) << "the first password once more, with the second";
-    EXPECT_TRUE(journalIds().empty());
-}
-
 // A process killed at any moment of a save leaves either the old or the new document, never a
 // mixture, and at most the one temporary file it was writing. 200 kills on every run;
 // VANTOREL_KILLS=1000 for a longer run.
