@@ -73,7 +73,10 @@ void removeLeftovers(int dir, std::string_view prefix) {
 
 std::string temporaryFilePrefix(std::string_view destinationName) {
     const auto dash = destinationName.rfind('-');
-    return "." + std::string(dash == std::string_view::npos ? destinationName : destinationName.substr(0, dash)) + "-";
+    std::string prefix(1, '.');
+    prefix += dash == std::string_view::npos ? destinationName : destinationName.substr(0, dash);
+    prefix += '-';
+    return prefix;
 }
 
 std::expected<void, VPNFailure> writeFileAtomically(std::string_view bytes, const std::filesystem::path& destination) {

@@ -83,8 +83,9 @@ SecretValue* secretValue(std::string_view password) {
     return secret_value_new_full(bytes, static_cast<gssize>(size), "text/plain", wipeAndFree);
 }
 
-// The item paths a search found, locked or not.
+// The item paths a search found, locked or not; nothing found when the search failed.
 struct Matches {
+    bool searched = false;
     std::vector<std::string> unlocked;
     std::vector<std::string> locked;
 
@@ -243,16 +244,16 @@ protected:
     }
 
     // Every item in every collection under the pair, locked or not, without unlocking anything or
-    // loading a secret. Nothing when the search failed.
-    void search(const std::string& account, std::function<void(std::optional<Matches>)> then) {
+    // loading a secret.
+    void search(const std::string& account, std::function<void(Matches)> then) {
         request(servicePath, serviceInterface, "SearchItems", g_variant_new("(@a{ss})", lookupAttributes(account)),
                 "(aoao)", true, [then = std::move(then)](VariantPtr reply, ErrorPtr error) {
                     if (error) {
-                        return then(std::nullopt);
+                        return then(Matches{});
                     }
                     VariantPtr unlocked(g_variant_get_child_value(reply.get(), 0));
                     VariantPtr locked(g_variant_get_child_value(reply.get(), 1));
-                    then(Matches{paths(unlocked.get()), paths(locked.get())});
+                    then(Matches{true, paths(unlocked.get()), paths(locked.get())});
                 });
     }
 
@@ -351,11 +352,11 @@ private:
     // Look before storing: the service's CreateItem either replaces a matching item or adds a second
     // one beside it, and an existing password must survive untouched.
     void opened() override {
-        search(m_account, [this](std::optional<Matches> existing) {
+        search(m_account, [this](Matches existing) {
             if (!proceed()) {
                 return;
             }
-            if (!existing || !existing->empty() || !m_secret) {
+            if (!existing.searched || !existing.empty() || !m_secret) {
                 return finish(unavailable());
             }
             store();
@@ -436,9 +437,9 @@ private:
         if (stopRequested()) {
             return finish({});
         }
-        search(m_account, [this](std::optional<Matches> found) {
-            if (found) {
-                return finish(found->empty() ? unavailable() : Result());
+        search(m_account, [this](Matches found) {
+            if (found.searched) {
+                return finish(found.empty() ? unavailable() : Result());
             }
             finish(stopRequested() ? Result() : unavailable());
         });
@@ -467,22 +468,22 @@ public:
 
 private:
     void opened() override {
-        search(m_account, [this](std::optional<Matches> matches) {
+        search(m_account, [this](Matches matches) {
             if (!proceed()) {
                 return;
             }
-            if (!matches) {
+            if (!matches.searched) {
                 return finish(unavailable());
             }
-            if (matches->empty()) {
+            if (matches.empty()) {
                 return finish({});
             }
-            m_items = matches->unlocked;
-            m_items.insert(m_items.end(), matches->locked.begin(), matches->locked.end());
-            if (matches->locked.empty()) {
+            m_items = matches.unlocked;
+            m_items.insert(m_items.end(), matches.locked.begin(), matches.locked.end());
+            if (matches.locked.empty()) {
                 return deleteFrom(0);
             }
-            unlock(matches->locked, [this] { deleteFrom(0); });
+            unlock(matches.locked, [this] { deleteFrom(0); });
         });
     }
 
@@ -493,9 +494,9 @@ private:
         if (next == m_items.size()) {
             // A delete whose confirmation prompt was refused reports success, so trust only a fresh
             // search.
-            return search(m_account, [this](std::optional<Matches> left) {
+            return search(m_account, [this](Matches left) {
                 if (proceed()) {
-                    finish(left && left->empty() ? Result() : unavailable());
+                    finish(left.searched && left.empty() ? Result() : unavailable());
                 }
             });
         }
