@@ -31,6 +31,9 @@ VPNFailure importFailure(ImportProblem problem) {
         return VPNFailure::invalid(
             "This VPN profile is encrypted for one device and cannot be read. Ask your provider for an unencrypted "
             "copy.");
+    case ImportProblem::alteredAfterSigning:
+        return VPNFailure::invalid("This VPN profile was changed after it was signed, so it may not be what your "
+                                   "provider sent. Ask your provider for a new copy.");
     }
     return VPNFailure::invalid("This file could not be read.");
 }
@@ -114,7 +117,7 @@ std::optional<ProviderFileReading> decodeReading(std::string_view bytes) {
         return std::nullopt;
     }
     if (*status != readingSucceeded) {
-        if (*status > static_cast<std::uint8_t>(ImportProblem::encrypted) || !cursor.atEnd()) {
+        if (*status > static_cast<std::uint8_t>(ImportProblem::alteredAfterSigning) || !cursor.atEnd()) {
             return std::nullopt;
         }
         return std::unexpected(static_cast<ImportProblem>(*status));

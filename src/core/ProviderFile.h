@@ -51,6 +51,7 @@ enum class ImportProblem : std::uint8_t {
     noIkev2,
     notUserPassword,
     encrypted,
+    alteredAfterSigning,
 };
 
 // The sentence the person sees, as an `invalid` failure.

@@ -1,8 +1,10 @@
+#include "NestingLimits.h"
 #include "ProfileFormats.h"
 
 #include <cstring>
 #include <memory>
 #include <openssl/cms.h>
+#include <openssl/err.h>
 #include <openssl/objects.h>
 #include <optional>
 #include <plist/plist.h>
@@ -19,9 +21,30 @@ struct CmsFree {
     void operator()(CMS_ContentInfo* envelope) const { CMS_ContentInfo_free(envelope); }
 };
 
-// The property list inside a CMS envelope, its signature unchecked: a signature says who made the
-// file, not that its contents are right, and the person checks every field before saving anyway.
+// Whether the envelope's content is what was signed. Who signed it is not asked: a signature says who
+// made the file, not that its contents are right, and the person checks every field before saving
+// anyway. But content changed after signing is not what anyone signed. An envelope that cannot be
+// checked at all (it leaves out its signer's certificate, or has no signer) is read as if unsigned.
+bool contentAsSigned(CMS_ContentInfo* envelope) {
+    const int verified =
+        CMS_verify(envelope, nullptr, nullptr, nullptr, nullptr, CMS_NO_SIGNER_CERT_VERIFY | CMS_BINARY);
+    bool altered = false;
+    if (verified != 1) {
+        for (unsigned long error = ERR_get_error(); error != 0; error = ERR_get_error()) {
+            const int reason = ERR_GET_REASON(error);
+            altered = altered || (ERR_GET_LIB(error) == ERR_LIB_CMS &&
+                                  (reason == CMS_R_CONTENT_VERIFY_ERROR || reason == CMS_R_VERIFICATION_FAILURE));
+        }
+    }
+    ERR_clear_error();
+    return !altered;
+}
+
+// The property list inside a CMS envelope.
 std::expected<std::string, ImportProblem> envelopeContent(std::string_view bytes) {
+    if (!nesting::derWithin(bytes)) {
+        return std::unexpected(ImportProblem::damaged);
+    }
     const auto* cursor = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::unique_ptr<CMS_ContentInfo, CmsFree> envelope(
         d2i_CMS_ContentInfo(nullptr, &cursor, static_cast<long>(bytes.size())));
@@ -42,6 +65,9 @@ std::expected<std::string, ImportProblem> envelopeContent(std::string_view bytes
     if (content == nullptr || *content == nullptr) {
         return std::unexpected(ImportProblem::damaged); // a detached signature: the profile is elsewhere
     }
+    if (!contentAsSigned(envelope.get())) {
+        return std::unexpected(ImportProblem::alteredAfterSigning);
+    }
     return std::string(reinterpret_cast<const char*>(ASN1_STRING_get0_data(*content)),
                        std::size_t(ASN1_STRING_length(*content)));
 }
@@ -49,11 +75,14 @@ std::expected<std::string, ImportProblem> envelopeContent(std::string_view bytes
 Plist parsePropertyList(std::string_view bytes) {
     plist_t root = nullptr;
     if (bytes.starts_with("bplist00")) {
-        plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+        if (nesting::binaryPropertyListWithin(bytes)) {
+            plist_from_bin(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
+        }
     } else {
         const auto start = bytes.find_first_not_of(" \t\r\n");
         // libplist's XML reader stops at a NUL byte and would read a prefix.
-        if (start != std::string_view::npos && bytes[start] == '<' && bytes.find('\0') == std::string_view::npos) {
+        if (start != std::string_view::npos && bytes[start] == '<' && bytes.find('\0') == std::string_view::npos &&
+            nesting::xmlWithin(bytes)) {
             plist_from_xml(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
         }
     }
@@ -138,11 +167,15 @@ ProviderFileReading readPayloads(plist_t root) {
         if (ikev2 == nullptr || plist_get_node_type(ikev2) != PLIST_DICT) {
             return std::unexpected(ImportProblem::damaged);
         }
-        // User name and password (EAP) only: the other methods sign in with a certificate or a
-        // shared secret, which a location here cannot hold.
+        // User name and password (EAP) only. With extended authentication, the authentication method
+        // says how the client checks the server: by its certificate ("Certificate") or through EAP
+        // alone ("None"); the client itself signs in with EAP, unless the payload names a certificate
+        // of the client's own. A shared secret, or the client's own certificate, a location here
+        // cannot hold.
         const bool extendedAuth = fields.flag(ikev2, "ExtendedAuthEnabled");
-        const auto method = fields.string(ikev2, "AuthenticationMethod");
-        if (!extendedAuth || method.value_or("None") != "None") {
+        const auto method = fields.string(ikev2, "AuthenticationMethod").value_or("None");
+        const bool clientCertificate = plist_dict_get_item(ikev2, "PayloadCertificateUUID") != nullptr;
+        if (!extendedAuth || (method != "None" && method != "Certificate") || clientCertificate) {
             continue;
         }
         const auto name = fields.string(payload, "UserDefinedName");
@@ -152,8 +185,9 @@ ProviderFileReading readPayloads(plist_t root) {
         const auto username = fields.string(ikev2, "AuthName");
         auto password = fields.string(ikev2, "AuthPassword");
         const std::string server = address.value_or(std::string());
-        file.locations.push_back({name.value_or(displayName.value_or(std::string())), server, identity.value_or(server),
-                                  username.value_or(std::string()), SecretText(password.value_or(std::string()))});
+        file.locations.push_back({name.value_or(displayName.value_or(std::string())), server,
+                                  detail::serverIdentity(identity.value_or(server)), username.value_or(std::string()),
+                                  SecretText(password.value_or(std::string()))});
         if (password) {
             wipeString(*password);
         }

@@ -86,8 +86,9 @@ ProviderFileReading readNetworkManagerConnection(std::string_view bytes) {
     const std::string server = address.value_or(std::string());
     ProviderFile profile;
     profile.carriesAuthority = authority.has_value();
-    profile.locations.push_back({name.value_or(std::string()), server, identity.value_or(server),
-                                 username.value_or(std::string()), SecretText(password.value_or(std::string()))});
+    profile.locations.push_back({name.value_or(std::string()), server,
+                                 detail::serverIdentity(identity.value_or(server)), username.value_or(std::string()),
+                                 SecretText(password.value_or(std::string()))});
     if (password) {
         wipeString(*password);
     }

@@ -46,6 +46,13 @@ ProviderFileReading readProviderFile(std::string_view bytes) {
     }
 }
 
+std::string detail::serverIdentity(std::string identity) {
+    if (identity.size() > 1 && identity.front() == '@' && identity[1] != '@' && identity[1] != '#') {
+        identity.erase(0, 1);
+    }
+    return identity;
+}
+
 ProviderFileReading detail::readingOf(ProviderFile file) {
     if (!textsAreUtf8(file)) {
         return std::unexpected(ImportProblem::damaged);

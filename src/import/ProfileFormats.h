@@ -27,6 +27,11 @@ ProviderFileReading readNetworkManagerConnection(std::string_view bytes);
 std::expected<std::string, ImportProblem> readProviderFileBytes(const char* path);
 
 namespace detail {
+// The server identity as the person is to see it: strongSwan writes a fully qualified domain name
+// that must not be resolved as "@" and the name, and providers copy that into every format. Other
+// forms ("@@" for an e-mail address, "@#" for a key id, addresses, names) stay as written, so that
+// the person sees what the sheet refuses.
+std::string serverIdentity(std::string identity);
 // True when every text of every location is well-formed UTF-8.
 bool textsAreUtf8(const ProviderFile& file);
 // What every reader returns: the file's locations, or `damaged` when a text is not UTF-8.

@@ -1,3 +1,4 @@
+#include "NestingLimits.h"
 #include "ProfileFormats.h"
 
 #include <array>
@@ -31,7 +32,7 @@ std::optional<std::string> optionalString(const Json& object, const char* key, b
 
 ProviderFileReading readStrongSwanProfile(std::string_view bytes) {
     // nlohmann's reader takes a NUL byte for the end of its input and would read a prefix.
-    if (bytes.find('\0') != std::string_view::npos) {
+    if (bytes.find('\0') != std::string_view::npos || !nesting::jsonWithin(bytes)) {
         return std::unexpected(ImportProblem::damaged);
     }
     const Json profile = Json::parse(bytes, nullptr, /*allow_exceptions=*/false);
@@ -64,8 +65,8 @@ ProviderFileReading readStrongSwanProfile(std::string_view bytes) {
     }
     ProviderFile file;
     file.carriesAuthority = authority.has_value();
-    file.locations.push_back({*name, *address, identity.value_or(*address), username.value_or(std::string()),
-                              SecretText(password.value_or(std::string()))});
+    file.locations.push_back({*name, *address, detail::serverIdentity(identity.value_or(*address)),
+                              username.value_or(std::string()), SecretText(password.value_or(std::string()))});
     if (password) {
         wipeString(*password);
     }

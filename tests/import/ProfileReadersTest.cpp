@@ -48,7 +48,8 @@ ProviderFileReading expectedOutcome(const std::string& line) {
                                                            {"damaged", ImportProblem::damaged},
                                                            {"noIkev2", ImportProblem::noIkev2},
                                                            {"notUserPassword", ImportProblem::notUserPassword},
-                                                           {"encrypted", ImportProblem::encrypted}};
+                                                           {"encrypted", ImportProblem::encrypted},
+                                                           {"alteredAfterSigning", ImportProblem::alteredAfterSigning}};
         return std::unexpected(reasons.at(columns.at(1)));
     }
     ProviderFile file;
