@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +18,6 @@ extern char** environ;
 namespace vantorel {
 namespace {
 
-// Reading a profile takes milliseconds; a helper that has not answered by then never will.
-constexpr int deadlineMs = 10'000;
 // Far more than the largest answer a 1 MiB file can give.
 constexpr std::size_t largestAnswer = 8 * maximumProviderFileSize;
 
@@ -42,12 +41,13 @@ std::filesystem::path ProviderFileReader::installedHelper() {
            "vantorel-read-profile";
 }
 
-ProviderFileReader::ProviderFileReader(std::filesystem::path helper, QObject* parent)
+ProviderFileReader::ProviderFileReader(std::filesystem::path helper, std::chrono::milliseconds deadline,
+                                       QObject* parent)
     : QObject(parent), m_helper(std::move(helper)), m_deadline(new QTimer(this)) {
     m_deadline->setSingleShot(true);
-    m_deadline->setInterval(deadlineMs);
+    m_deadline->setInterval(deadline);
     connect(m_deadline, &QTimer::timeout, this,
-            [this] { finish(std::unexpected(importFailure(ImportProblem::unreadable))); });
+            [this] { finish(std::unexpected(importFailure(ImportProblem::damaged))); });
 }
 
 ProviderFileReader::~ProviderFileReader() {
@@ -155,14 +155,45 @@ void ProviderFileReader::stop() {
         ::close(m_pipe);
         m_pipe = -1;
     }
-    if (m_child > 0) {
-        // The helper has closed its output or is of no more use; it is not left behind as a zombie.
-        ::kill(m_child, SIGKILL);
-        while (::waitpid(m_child, nullptr, 0) < 0 && errno == EINTR) {
-        }
-        m_child = -1;
-    }
+    endChild();
     wipeString(m_received);
+}
+
+void ProviderFileReader::endChild() {
+    if (m_child <= 0) {
+        return;
+    }
+    // The helper has closed its output or is of no more use. Killed, it goes at once, but not
+    // within this call: its exit is collected when the kernel says it has gone (a descriptor for the
+    // process, on Linux), so that it is not left behind as a zombie and nothing waits for it here.
+    const pid_t child = std::exchange(m_child, -1);
+    ::kill(child, SIGKILL);
+    const auto reap = [child] {
+        return ::waitpid(child, nullptr, WNOHANG) != 0;
+    };
+    if (reap()) {
+        return;
+    }
+#ifdef SYS_pidfd_open
+    if (const int process = int(::syscall(SYS_pidfd_open, child, 0)); process >= 0) {
+        auto* gone = new QSocketNotifier(process, QSocketNotifier::Read, this);
+        connect(gone, &QSocketNotifier::activated, this, [gone, process, reap] {
+            reap();
+            gone->setEnabled(false);
+            gone->deleteLater();
+            ::close(process);
+        });
+        return;
+    }
+#endif
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll, reap] {
+        if (reap()) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start(20);
 }
 
 } // namespace vantorel

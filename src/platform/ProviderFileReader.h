@@ -3,6 +3,7 @@
 #include "core/ProviderFile.h"
 
 #include <QObject>
+#include <chrono>
 #include <expected>
 #include <filesystem>
 #include <functional>
@@ -27,13 +28,18 @@ public:
 
     // Beside the app, as installed and in the build tree: ../libexec/vantorel/vantorel-read-profile.
     static std::filesystem::path installedHelper();
+    // Reading a profile takes milliseconds; a helper that has not answered by then never will.
+    static constexpr std::chrono::milliseconds usualDeadline{10'000};
 
-    explicit ProviderFileReader(std::filesystem::path helper, QObject* parent = nullptr);
+    explicit ProviderFileReader(std::filesystem::path helper, std::chrono::milliseconds deadline = usualDeadline,
+                                QObject* parent = nullptr);
     ~ProviderFileReader() override;
 
     // Starts reading `file`; `done` is called on a later turn of the event loop, exactly once,
-    // unless another read replaces this one first. A file that takes longer than the deadline
-    // to read is given up on as unreadable.
+    // unless another read replaces this one first. A helper that cannot be started makes the file
+    // unreadable; one that does not answer within the deadline, or answers with anything but a
+    // reading, makes it damaged (a file that breaks a parser is a damaged file). Either way the
+    // helper is killed, and reaped once it has gone, without waiting for it.
     void read(const std::filesystem::path& file, Done done);
 
 private:
@@ -42,6 +48,8 @@ private:
     void failLater();
     void finish(Result result);
     void stop();
+    // Kills the helper and lets the event loop collect its exit status once it has gone.
+    void endChild();
 
     std::filesystem::path m_helper;
     int m_child = -1;
