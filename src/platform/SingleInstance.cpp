@@ -3,26 +3,36 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QUrl>
 #include <QVariantMap>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vantorel {
 namespace {
 
 constexpr int handOverTimeoutMs = 3000;
+// Between two tries at a copy that holds the lock but has not taken a request: it is about to listen
+// or about to let the lock go, a matter of milliseconds.
+constexpr std::chrono::milliseconds retryPause{10};
+// What the running copy answers once it has read a request in full.
+constexpr char requestTaken = '\n';
 // A message on the fallback socket is a path at most; anything longer is not from a copy of the app.
 constexpr qsizetype longestMessage = 64 * 1024;
 
@@ -125,15 +135,27 @@ SingleInstance::Claim SingleInstance::claimWithSocket(const QString& runtimeFold
     // The lock is held for the life of the process; a lock left by a process that died is taken over.
     m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock()) {
-        listenAt(base);
-        return Claim::first;
+    // The lock alone does not say that its holder will take a request: it may not be listening yet,
+    // or it may have closed its socket on its way out and not yet let the lock go. Leaving then would
+    // lose the request, or leave no copy running at all; so this start tries again until the holder
+    // has the request or the lock is free. A request closed unanswered is not sent again, though: a
+    // copy from before answers may have read it, and a file would be opened twice. A holder that
+    // neither answers nor lets the lock go is left alone rather than risk two copies.
+    const QDeadlineTimer deadline(handOverTimeoutMs);
+    // A hidden start asks nothing of a running copy, so it has nothing to wait for.
+    Knock knock = !activate && file.isEmpty() ? Knock::taken : Knock::unheard;
+    while (!m_lock->tryLock()) {
+        if (knock == Knock::unheard) {
+            knock = knockAt(base, file, deadline);
+        }
+        if (knock == Knock::taken || deadline.hasExpired()) {
+            m_lock.reset();
+            return Claim::handedOver;
+        }
+        std::this_thread::sleep_for(retryPause);
     }
-    m_lock.reset();
-    if (activate || !file.isEmpty()) {
-        knockAt(base, file);
-    }
-    return Claim::handedOver;
+    listenAt(base);
+    return Claim::first;
 }
 
 // A plain Unix socket rather than Qt's local server: Qt Network would bring Kerberos and proxy
@@ -161,7 +183,8 @@ void SingleInstance::listenAt(const QString& path) {
 }
 
 // Every connection is a request to come forward, carrying the path of a file to open or nothing.
-// Each is read as its bytes arrive, so a peer that connects and says nothing holds nothing up.
+// Each is read as its bytes arrive, so a peer that connects and says nothing holds nothing up, and
+// answered once read to its end, so that the start that sent it knows it may leave.
 void SingleInstance::acceptPeers() {
     for (int peer = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK); peer >= 0;
          peer = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) {
@@ -178,39 +201,62 @@ void SingleInstance::acceptPeers() {
             }
             notifier->setEnabled(false);
             notifier->deleteLater();
+            const bool whole = count == 0 && message->size() <= longestMessage;
+            if (whole) {
+                ::send(peer, &requestTaken, 1, MSG_NOSIGNAL);
+            }
             ::close(peer);
             emit activationRequested();
-            if (count == 0 && !message->isEmpty() && message->size() <= longestMessage) {
+            if (whole && !message->isEmpty()) {
                 emit fileOpenRequested(QFile::decodeName(*message));
             }
         });
     }
 }
 
-void SingleInstance::knockAt(const QString& path, const QString& file) {
+SingleInstance::Knock SingleInstance::knockAt(const QString& path, const QString& file,
+                                              const QDeadlineTimer& deadline) {
     const auto address = socketAddress(QFile::encodeName(path));
     if (!address) {
-        return;
+        return Knock::taken; // no copy can listen at such a name: leave the one holding the lock be
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Not blocking: a copy whose queue of connections is full is tried again, not waited on without end.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) {
-        return;
+        return Knock::unheard;
     }
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0) {
-        const QByteArray message = QFile::encodeName(file);
-        for (qsizetype sent = 0; sent < message.size();) {
-            const ssize_t count =
-                ::send(fd, message.constData() + sent, std::size_t(message.size() - sent), MSG_NOSIGNAL);
-            if (count < 0 && errno == EINTR) {
-                continue;
-            }
-            if (count <= 0) {
-                break;
-            }
-            sent += count;
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0) {
+        return Knock::unheard;
+    }
+    const QByteArray message = QFile::encodeName(file);
+    for (qsizetype sent = 0; sent < message.size();) {
+        const ssize_t count = ::send(fd, message.constData() + sent, std::size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (count < 0 && errno == EINTR) {
+            continue;
         }
+        if (count <= 0) {
+            return Knock::unanswered;
+        }
+        sent += count;
     }
-    ::close(fd);
+    ::shutdown(fd, SHUT_WR); // the end of the message
+    for (;;) {
+        pollfd answer{fd, POLLIN, 0};
+        const int ready = ::poll(&answer, 1, int(deadline.remainingTime()));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            return Knock::taken; // alive but busy: the request waits in its queue until it reads it
+        }
+        char reply = 0;
+        const ssize_t count = ::recv(fd, &reply, 1, 0);
+        if (count < 0 && (errno == EINTR || errno == EAGAIN)) {
+            continue;
+        }
+        return count == 1 ? Knock::taken : Knock::unanswered;
+    }
 }
 
 } // namespace vantorel

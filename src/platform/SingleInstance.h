@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class QDeadlineTimer;
 class QLockFile;
 class QSocketNotifier;
 
@@ -47,7 +48,13 @@ private:
 
     void listenAt(const QString& path);
     void acceptPeers();
-    static void knockAt(const QString& path, const QString& file);
+    // What became of a request sent to the copy that holds the lock.
+    enum class Knock {
+        taken,      // it answered, or it is alive but busy and will read the request later
+        unheard,    // nothing listens (not yet, or no longer): the request went nowhere
+        unanswered, // it closed the connection unanswered: on its way out, or a copy from before answers
+    };
+    static Knock knockAt(const QString& path, const QString& file, const QDeadlineTimer& deadline);
 
     std::unique_ptr<QLockFile> m_lock;
     int m_socket = -1;

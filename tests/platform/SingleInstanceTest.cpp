@@ -1,14 +1,24 @@
 // Two real processes for one user, on a private session bus and, without one, through the runtime
 // folder: the second start hands over to the first and leaves the library alone. And the
 // protection of the process's memory.
+#include "platform/SingleInstance.h"
+
 #include "platform/ProcessProtection.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QThread>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace vantorel::testing;
 
@@ -48,6 +58,68 @@ TEST(SingleInstance, ASecondStartHandsOverToTheFirst) {
     EXPECT_EQ(run(VANTOREL_PROBE, {"--once"}), "first");
 }
 
+// Without a session bus, a copy holding the claim that closes a request unanswered is either on its
+// way out (it closed its socket before letting the lock go) or a copy from before requests were
+// answered. The start that knocked takes the claim from the first, so that a copy keeps running, and
+// leaves the second be without knocking again, so that nothing is opened twice.
+TEST(SingleInstance, ARequestClosedUnansweredIsNeitherLostNorRepeated) {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
+        GTEST_SKIP() << "the claim is on the session bus";
+    }
+    const QString base = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
+                             .filePath(QString::fromLatin1(vantorel::SingleInstance::serviceName));
+    const QByteArray name = QFile::encodeName(base);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(std::size_t(name.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+
+    const struct {
+        const char* holder;
+        bool letsTheLockGo;
+        const char* second;
+    } cases[] = {
+        {"on its way out", true, "first"},
+        {"from before answers", false, "handed over"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.holder);
+        // The holder, as another copy finds it: the lock, and the socket beside it.
+        QLockFile lock(base + QStringLiteral(".lock"));
+        ASSERT_TRUE(lock.tryLock());
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ASSERT_EQ(::listen(listener, 4), 0);
+        const auto leave = [&] {
+            ::close(listener);
+            ::unlink(name.constData());
+            lock.unlock();
+        };
+
+        QProcess second;
+        second.start(QString::fromUtf8(VANTOREL_PROBE), {QStringLiteral("--once")});
+        // Once its request is here, the second start has found the lock held and knocked.
+        pollfd knock{listener, POLLIN, 0};
+        ASSERT_EQ(::poll(&knock, 1, 10000), 1);
+        const int peer = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+        ASSERT_GE(peer, 0);
+        char chunk[256];
+        while (::read(peer, chunk, sizeof chunk) > 0) {
+        }
+        ::close(peer);
+        if (c.letsTheLockGo) {
+            leave();
+        }
+        EXPECT_EQ(lineFrom(second), c.second);
+        ASSERT_TRUE(second.waitForFinished(5000));
+        if (!c.letsTheLockGo) {
+            pollfd again{listener, POLLIN, 0};
+            EXPECT_EQ(::poll(&again, 1, 0), 0) << "the request came twice";
+            leave();
+        }
+    }
+}
+
 // `vantorel FILE` with a copy running: the file goes to that copy, named from where it was typed.
 TEST(SingleInstance, AFileGivenToASecondStartOpensInTheFirst) {
     QProcess first;
@@ -85,6 +157,8 @@ TEST(SingleInstance, TheAppItselfStartsOnceAndLeavesTheLibraryAlone) {
     app.start(QString::fromUtf8(VANTOREL_APP));
     ASSERT_TRUE(app.waitForStarted());
     // Ready once it holds the claim: a probe then hands over to it (which asks it to come forward).
+    // A probe that comes first holds the claim for a moment while the app starts; the app then waits
+    // for it to leave rather than handing over to it.
     const QDeadlineTimer ready(10000);
     while (run(VANTOREL_PROBE, {"--once"}) != "handed over") {
         ASSERT_FALSE(ready.hasExpired()) << "the app never claimed its single instance";
