@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QStandardPaths>
@@ -353,18 +354,23 @@ void AppModel::importFile(const QString& file) {
         m_reader = std::make_unique<ProviderFileReader>(m_importHelper.empty() ? ProviderFileReader::installedHelper()
                                                                                : m_importHelper);
     }
-    m_reader->read(QFile::encodeName(file).toStdString(),
-                   [this](ProviderFileReader::Result reading) { offerImport(std::move(reading)); });
+    const QFileInfo read(file);
+    m_lastImportFolder = read.absolutePath();
+    m_reader->read(
+        QFile::encodeName(file).toStdString(), [this, name = read.fileName()](ProviderFileReader::Result reading) {
+            // A refusal names the file, by its name alone: the folder it is in is the person's own.
+            if (!reading) {
+                publish(m_message, QStringLiteral("\u201C%1\u201D\n%2").arg(name, describe(reading.error())));
+                return;
+            }
+            offerImport(std::move(*reading));
+        });
 }
 
-void AppModel::offerImport(std::expected<ProviderFile, VPNFailure> reading) {
-    if (!reading) {
-        publish(m_message, describe(reading.error()));
-        return;
-    }
+void AppModel::offerImport(ProviderFile file) {
     // An add or a removal may have begun while the file was read; it is offered once that is over.
     if (m_operation != Operation::none) {
-        m_readingAfterOperation = std::move(reading);
+        m_readingAfterOperation = std::move(file);
         return;
     }
     // Editing may have been locked while the file was read.
@@ -372,7 +378,7 @@ void AppModel::offerImport(std::expected<ProviderFile, VPNFailure> reading) {
         publish(m_message, describe(VPNFailure::storageUnavailable()));
         return;
     }
-    publish(m_import, std::move(*reading));
+    publish(m_import, std::move(file));
     publish(m_showingAdd, true);
 }
 

@@ -115,6 +115,8 @@ public:
     // reason in message. Refused as the add operation is while editing is not allowed. Nothing is
     // stored: only the sheet's save does that.
     void importFile(const QString& file);
+    // The folder of the last file read, for the next file to be chosen from; empty before the first.
+    const QString& lastImportFolder() const { return m_lastImportFolder; }
     // The locations of the last file read, handed over once; the model keeps no copy.
     std::optional<ProviderFile> takeImport();
     bool hasImport() const { return m_import.has_value(); }
@@ -141,7 +143,7 @@ private:
         }
     }
     void start(std::optional<std::filesystem::path> documentPath, DocumentWriter writer);
-    void offerImport(std::expected<ProviderFile, VPNFailure> reading);
+    void offerImport(ProviderFile file);
     // The operation's state: begun, ended (and what waited for it let in), given up.
     std::stop_token beginOperation(Operation operation);
     void endOperation();
@@ -180,9 +182,10 @@ private:
     mutable std::unique_ptr<Listing> m_listing;
     std::filesystem::path m_importHelper;
     std::unique_ptr<ProviderFileReader> m_reader; // made for the first file
+    QString m_lastImportFolder;
     // What arrived while an operation was in progress, opened once it ends.
     std::optional<QString> m_fileAfterOperation;
-    std::optional<std::expected<ProviderFile, VPNFailure>> m_readingAfterOperation;
+    std::optional<ProviderFile> m_readingAfterOperation;
     std::stop_source m_stop;           // of the operation in progress
     QTimer* m_patienceShown = nullptr; // after the moment without an answer
     QTimer* m_deadline = nullptr;      // the give-up

@@ -14,11 +14,15 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -228,8 +232,10 @@ void writeTwoLocationProfile(const std::filesystem::path& file, const MaskedPass
 } // namespace
 
 // A provider's file, from the File menu or dropped on the window: a file that is not a profile
-// says why in the alert; a profile fills the sheet, lets the person choose among its locations,
-// and its passwords leave no copy once it closes.
+// says why in the alert, naming it; a profile fills the sheet, lets the person choose among its
+// locations, and its passwords leave no copy once it closes. The file dialog, opened on the folder
+// the profile goes into, looks into no file there: telling a file's type from its first kilobytes
+// would copy the password into this process.
 TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehind) {
     startWindow();
     const auto fifo = m_temp.path() / "fifo";
@@ -237,11 +243,20 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     m_window->importLocationAction()->trigger();
     QFileDialog* dialog = m_window->importDialog();
     ASSERT_TRUE(dialog->isVisible());
+    const QString folder = QString::fromStdString(m_temp.path().string());
+    EXPECT_NE(dialog->directory().absolutePath(), folder);
     emit dialog->fileSelected(QString::fromStdString(fifo.string()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_model->message().has_value(); }));
-    EXPECT_EQ(*m_model->message(), QString::fromUtf8(importFailure(ImportProblem::notRegularFile).description()));
+    // The refusal names the file, but not the folder it is in.
+    const QString message = *m_model->message();
+    EXPECT_TRUE(message.contains(QString::fromUtf8(importFailure(ImportProblem::notRegularFile).description())));
+    EXPECT_TRUE(message.contains(QStringLiteral("fifo")));
+    EXPECT_FALSE(message.contains(folder));
     EXPECT_FALSE(m_model->showingAdd());
     m_model->setMessage(std::nullopt);
+    m_window->importLocationAction()->trigger();
+    EXPECT_EQ(dialog->directory().absolutePath(), folder) << "the next file is looked for where the last was";
+    dialog->reject();
 
     const MaskedPassword oslo;
     const MaskedPassword bergen;
@@ -279,6 +294,179 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(oslo.inMemory());
     EXPECT_FALSE(bergen.inMemory());
+}
+
+namespace {
+
+// An Apple profile with one location for each name, with a password, and the provider's authority.
+void writeProfileOf(const std::filesystem::path& file, const QStringList& names) {
+    QString payloads;
+    for (const QString& name : names) {
+        payloads += QStringLiteral("<dict><key>PayloadType</key><string>com.apple.vpn.managed</string><key>VPNType"
+                                   "</key><string>IKEv2</string><key>UserDefinedName</key><string>%1</string><key>IKEv2"
+                                   "</key><dict><key>RemoteAddress</key><string>vpn.provider.example</string><key>"
+                                   "AuthName</key><string>me</string><key>ExtendedAuthEnabled</key><true/><key>"
+                                   "AuthPassword</key><string>pw</string></dict></dict>")
+                        .arg(name);
+    }
+    writeFile(file, QStringLiteral("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>PayloadContent</key>"
+                                   "<array>%1<dict><key>PayloadType</key><string>com.apple.security.root</string>"
+                                   "</dict></array></dict></plist>")
+                        .arg(payloads)
+                        .toStdString());
+}
+
+// The colour of most of `area`, and the one furthest from it (for text: its ink), as contrast goes.
+std::pair<QColor, QColor> backgroundAndInk(const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const QColor background(std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first);
+    QColor ink = background;
+    for (const auto& [pixel, count] : counts) {
+        if (std::abs(QColor(pixel).lightnessF() - background.lightnessF()) >
+            std::abs(ink.lightnessF() - background.lightnessF())) {
+            ink = QColor(pixel);
+        }
+    }
+    return {background, ink};
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
+
+// In the smallest window, with a provider's file of six locations, both notices, a failed save and a
+// save that waits: the title, Cancel and Save stay in the sheet and the sheet in the window, and
+// the rest scrolls. A screen reader meets what is there in the order Tab does.
+TEST_F(AddLocationSheetTest, TheSheetFitsTheSmallestWindowInEveryState) {
+    startWindow();
+    m_window->resize(MainWindow::minimumWindowSize);
+    const auto fits = [&](const char* state) {
+        SCOPED_TRACE(state);
+        settle();
+        EXPECT_LE(sheet().height(), m_window->height());
+        const QRect inside = sheet().rect();
+        for (QWidget* part : {view().findChild<QWidget*>(), static_cast<QWidget*>(view().cancelButton()),
+                              static_cast<QWidget*>(view().saveButton())}) {
+            EXPECT_TRUE(inside.contains(QRect(part->mapTo(&sheet(), QPoint()), part->size())))
+                << part->metaObject()->className();
+        }
+        auto* middle = view().findChild<QScrollArea*>("sheetScrollArea");
+        const int hidden = middle->widget()->height() - middle->viewport()->height();
+        EXPECT_EQ(middle->verticalScrollBar()->maximum(), std::max(hidden, 0)) << "what does not fit scrolls";
+    };
+    open();
+    fits("plain");
+    m_model->setShowingAdd(false);
+    settle();
+
+    const auto profile = m_temp.path() / "six.mobileconfig";
+    writeProfileOf(profile, {"Oslo", "Bergen", "Reykjav\u00edk, the long way round through the northern exchange",
+                             "Troms\u00f8", "Stavanger", "Trondheim"});
+    m_model->importFile(QString::fromStdString(profile.string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet().isVisible() && sheet().view() != nullptr; }));
+    QTest::mouseClick(view().saveButton(), Qt::LeftButton); // no country: refused
+    settle();
+    field("countryField").setText(QStringLiteral("Norway"));
+    QTest::mouseClick(view().saveButton(), Qt::LeftButton); // held by the store
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view().findChild<QWidget*>("waitingNotice")->isVisible(); }));
+    EXPECT_TRUE(part<TextLabel>("errorLine").isVisible());
+    fits("chooser, both notices, error and waiting");
+
+    // The order a screen reader reads the sheet in is the order Tab visits it.
+    m_vault->refuse(); // editable again, so that Tab visits every part
+    settle();
+    const auto visited = [](const QObject* object) {
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        return widget != nullptr && widget->isVisible() && widget->isEnabled() &&
+               (widget->focusPolicy() & Qt::TabFocus);
+    };
+    std::vector<QObject*> read;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (visited(node->object()) && std::ranges::find(read, node->object()) == read.end()) {
+            read.push_back(node->object());
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            walk(node->child(i));
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&sheet()));
+    std::vector<QObject*> tabbed;
+    QWidget* first = view().fileLocations();
+    for (QWidget* at = first; tabbed.empty() || at != first; at = at->nextInFocusChain()) {
+        if (visited(at)) {
+            tabbed.push_back(at);
+        }
+    }
+    EXPECT_EQ(read, tabbed);
+}
+
+// The list of a file's locations is drawn as the fields are: rows as tall as a field, the text where
+// a field's text starts, long entries shortened with the whole text in the tooltip and for screen
+// readers, never a horizontal scroll bar, and the chosen row readable with the focus and without.
+TEST_F(AddLocationSheetTest, TheChooserIsDrawnAsTheFieldsAre) {
+    startWindow();
+    const QString longest = QString(60, QChar(u'W'));
+    const auto profile = m_temp.path() / "three.mobileconfig";
+    writeProfileOf(profile, {"Oslo", longest, "Bergen"});
+    m_model->importFile(QString::fromStdString(profile.string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet().isVisible() && sheet().view() != nullptr; }));
+    settle();
+    QListWidget& choices = *view().fileLocations();
+    const QLineEdit& name = field("nameField");
+    EXPECT_EQ(choices.visualItemRect(choices.item(0)).height(), name.parentWidget()->height());
+    EXPECT_FALSE(choices.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(choices.item(1)->toolTip().contains(longest));
+    EXPECT_EQ(choices.item(1)->data(Qt::AccessibleTextRole).toString(), choices.item(1)->toolTip());
+
+    // Where the first ink of a row's text and of the field's text lie, in the sheet's picture.
+    const QImage picture = sheet().grab().toImage();
+    const qreal density = picture.devicePixelRatio();
+    const auto firstInk = [&](const QWidget& widget, QRect area) {
+        area = QRect(widget.mapTo(&sheet(), area.topLeft()) * density, area.size() * density);
+        const QColor background = backgroundAndInk(picture, area).first;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                if (contrast(picture.pixelColor(x, y), background) > 2) {
+                    return x;
+                }
+            }
+        }
+        return -1;
+    };
+    // The first row and the name field both start with the first location's name; past the row's
+    // outline, the first ink is the name's.
+    const QRect row = choices.visualItemRect(choices.item(0)).adjusted(4, 4, 0, -4);
+    EXPECT_EQ(firstInk(*choices.viewport(), row),
+              firstInk(*name.parentWidget(), name.parentWidget()->rect().adjusted(4, 4, 0, -4)));
+    const QRect longRow = choices.visualItemRect(choices.item(1));
+    EXPECT_EQ(firstInk(*choices.viewport(), longRow.adjusted(longRow.width() - 10, 4, 0, -4)), -1)
+        << "the long entry is shortened before the row's end";
+
+    for (const bool focused : {true, false}) {
+        SCOPED_TRACE(focused ? "focused" : "not focused");
+        focused ? choices.setFocus(Qt::TabFocusReason) : field("countryField").setFocus(Qt::TabFocusReason);
+        settle();
+        const QImage shown = choices.viewport()->grab().toImage();
+        const QRect chosen = choices.visualItemRect(choices.currentItem()).adjusted(2, 2, -2, -2);
+        const auto [background, ink] = backgroundAndInk(
+            shown, QRect(chosen.topLeft() * shown.devicePixelRatio(), chosen.size() * shown.devicePixelRatio()));
+        EXPECT_GE(contrast(background, ink), 4.5);
+    }
 }
 
 // A save in progress keeps what was typed as it is, and says so once the secret store has not

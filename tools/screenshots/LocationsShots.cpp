@@ -7,11 +7,14 @@
 #include "ui/pages/AddLocationView.h"
 #include "ui/pages/LocationRow.h"
 #include "ui/pages/LocationsView.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QAction>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace vantorel::screenshots {
@@ -59,6 +62,42 @@ QImage renderSheetWaiting(QWidget& shown) {
     return render(*sheet);
 }
 
+// A provider's Apple profile with six locations, long names among them, their passwords and the
+// provider's certificate authority: the sheet with its chooser and both notices.
+void importSixLocations(AppModel& model, const ProfileLibrary&) {
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("provider.mobileconfig"));
+    QString payloads;
+    const char* names[] = {
+        "Oslo",        "Bergen",    "Reykjav\u00edk (the long way round, through the northern exchange)",
+        "Troms\u00f8", "Stavanger", "Trondheim"};
+    for (int i = 0; i < 6; ++i) {
+        payloads += QStringLiteral("<dict><key>PayloadType</key><string>com.apple.vpn.managed</string><key>VPNType"
+                                   "</key><string>IKEv2</string><key>UserDefinedName</key><string>%1</string><key>"
+                                   "IKEv2</key><dict><key>RemoteAddress</key><string>site-%2.provider.example"
+                                   "</string><key>AuthName</key><string>customer-7</string><key>ExtendedAuthEnabled"
+                                   "</key><true/><key>AuthPassword</key><string>secret</string></dict></dict>")
+                        .arg(QString::fromUtf8(names[i]))
+                        .arg(i + 1);
+    }
+    QFile file(path);
+    (void)file.open(QIODevice::WriteOnly);
+    file.write(QStringLiteral("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>PayloadContent</key><array>"
+                              "%1<dict><key>PayloadType</key><string>com.apple.security.root</string></dict></array>"
+                              "</dict></plist>")
+                   .arg(payloads)
+                   .toUtf8());
+    file.close();
+    model.importFile(path);
+}
+
+QImage renderImportedSheet(QWidget& shown) {
+    auto* sheet = shown.findChild<AddLocationSheet*>();
+    waitFor([&] { return sheet->isVisible() && sheet->view() != nullptr; });
+    settle(shown);
+    return render(*sheet);
+}
+
 std::unique_ptr<QWidget> withSheet() {
     return window(AppPage::locations, [](AppModel& model, const ProfileLibrary&) { model.setShowingAdd(true); });
 }
@@ -85,6 +124,9 @@ std::vector<Shot> locationsShots() {
         {"sheet-add-location.png", 1140, withSheet, renderSheet(false)},
         {"sheet-add-location-error.png", 1140, withSheet, renderSheet(true)},
         {"sheet-add-location-waiting.png", 1140, withSheet, renderSheetWaiting},
+        {"sheet-add-location-chooser-smallest-window.png", MainWindow::minimumWindowSize.width(),
+         [] { return window(AppPage::locations, importSixLocations); }, renderImportedSheet,
+         MainWindow::minimumWindowSize.height()},
         {"window-locations-removal-waiting.png", 1140,
          [] {
              return window(AppPage::locations,

@@ -41,18 +41,29 @@ void settle(QWidget& widget) {
     QApplication::processEvents();
 }
 
+void waitFor(const std::function<bool()>& ready) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!ready() && waited.elapsed() < 5000) {
+        QEventLoop frame;
+        QTimer::singleShot(16, &frame, &QEventLoop::quit);
+        frame.exec();
+    }
+}
+
 bool save(const Shot& shot, const QDir& folder) {
     auto widget = shot.build();
     widget->ensurePolished();
     const int width = shot.width > 0 ? shot.width : widget->sizeHint().width();
-    const int height = qobject_cast<QMainWindow*>(widget.get()) != nullptr ? MainWindow::defaultWindowSize.height()
-                       : widget->hasHeightForWidth()                       ? widget->heightForWidth(width)
-                                                                           : widget->sizeHint().height();
+    const int height = shot.height > 0                                       ? shot.height
+                       : qobject_cast<QMainWindow*>(widget.get()) != nullptr ? MainWindow::defaultWindowSize.height()
+                       : widget->hasHeightForWidth()                         ? widget->heightForWidth(width)
+                                                                             : widget->sizeHint().height();
     widget->resize(width, height);
     widget->show();
     settle(*widget);
     // A window is made as tall as its page needs, so that the picture shows the whole page.
-    if (auto* scroll = widget->findChild<QScrollArea*>(QStringLiteral("pageScrollArea"))) {
+    if (auto* scroll = widget->findChild<QScrollArea*>(QStringLiteral("pageScrollArea")); scroll && shot.height == 0) {
         const int hidden = scroll->widget()->heightForWidth(scroll->viewport()->width()) - scroll->viewport()->height();
         if (hidden > 0) {
             widget->resize(width, height + hidden);

@@ -20,11 +20,16 @@ struct Shot {
     int width;
     std::function<std::unique_ptr<QWidget>()> build;
     std::function<QImage(QWidget&)> capture = render;
+    // A window this tall, however much its page would need (0: the default size, grown to the page).
+    int height = 0;
 };
 
 // Lets the event loop run until nothing under `widget` is moving, so that a picture shows it at
 // rest. An animation that never ends (a spinner) is not waited for.
 void settle(QWidget& widget);
+
+// Lets the event loop run until `ready` holds, or a few seconds have passed.
+void waitFor(const std::function<bool()>& ready);
 
 // Builds the shot's widget, lays it out, shows it, takes the picture once it has settled and writes
 // it into `folder`, printing where. False when the file could not be written.

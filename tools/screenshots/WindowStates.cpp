@@ -38,7 +38,8 @@ std::unique_ptr<QWidget> window(AppPage page, const ModelState& state, bool with
     QTemporaryDir folder;
     const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";
     (void)writeFileAtomically(LibraryDocument::encode(library), document);
-    auto model = std::make_unique<AppModel>(std::make_unique<SilentVault>(), document);
+    auto model = std::make_unique<AppModel>(std::make_unique<SilentVault>(), document, DocumentWriter{},
+                                            std::filesystem::path(VANTOREL_IMPORT_HELPER));
     QApplication::processEvents(); // the model's first refresh
     model->setPage(page);
     if (state) {

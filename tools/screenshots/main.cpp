@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 
 using namespace vantorel;
@@ -16,9 +18,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vantorel-screenshots <output folder>\n");
         return 2;
     }
-    // Offscreen unless told otherwise: the tool runs on machines without a display.
+    // Offscreen unless told otherwise: the tool runs on machines without a display. Its screen is a
+    // common laptop's, 1366 by 768 points, so that what is made to fit the screen is shown fitting.
+    QTemporaryDir screens;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QFile config(screens.filePath(QStringLiteral("screens.json")));
+        (void)config.open(QIODevice::WriteOnly);
+        config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 2732, "height": 1536,
+                         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        config.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
     }
     // A screen of two device pixels to the point unless told otherwise. Every widget then draws at
     // that density itself, as on such a screen; nothing is drawn at one and scaled up.

@@ -5,6 +5,7 @@
 #include "ui/components/Panel.h"
 #include "ui/components/TextLabel.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -34,7 +35,7 @@ InputField::InputField(const QString& label, const QString& placeholder, Kind ki
     m_field->setInputMethodHints(hints);
 
     auto* boxRow = new QHBoxLayout(m_box);
-    boxRow->setContentsMargins(12, 12, 12, 12);
+    boxRow->setContentsMargins(inset, inset, inset, inset);
     boxRow->addWidget(m_field);
 
     auto* column = new QVBoxLayout(this);
@@ -45,6 +46,10 @@ InputField::InputField(const QString& label, const QString& placeholder, Kind ki
     // Focus given to the whole field goes to the text; the label is announced as the field's label.
     setFocusProxy(m_field);
     m_label->setBuddy(m_field);
+}
+
+int InputField::panelHeight(const QFont& font) {
+    return QFontMetrics(font).height() + 2 * inset;
 }
 
 QString InputField::text() const {

@@ -19,6 +19,14 @@ class InputField final : public QWidget {
 public:
     enum class Kind { plain, secret };
 
+    // The panel's insets around the line of text.
+    static constexpr int inset = 12;
+    // Where the text starts from the panel's edge: the insets, then the two pixels QLineEdit keeps
+    // before its text.
+    static constexpr int textStart = inset + 2;
+    // The panel's height for text in `font`: one line and the insets.
+    static int panelHeight(const QFont& font);
+
     InputField(const QString& label, const QString& placeholder, Kind kind = Kind::plain, QWidget* parent = nullptr);
 
     QLineEdit* field() const { return m_field; }

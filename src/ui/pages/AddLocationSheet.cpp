@@ -5,11 +5,17 @@
 #include "ui/pages/AddLocationView.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantorel {
 
 AddLocationSheet::AddLocationSheet(AppModel& model, QWidget* parent) : QDialog(parent), m_model(model) {
+    // The sheet may be no taller than its window: it follows the window's size.
+    if (parent != nullptr) {
+        parent->window()->installEventFilter(this);
+    }
     setObjectName(QStringLiteral("addLocationSheet"));
     setWindowTitle(tr("Add Location"));
     setAccessibleName(tr("Add Location"));
@@ -51,6 +57,13 @@ AddLocationView* AddLocationSheet::view() const {
     return m_view;
 }
 
+bool AddLocationSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && m_view != nullptr && watched == parentWidget()->window()) {
+        fitHeight();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 bool AddLocationSheet::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::LayoutRequest && m_view != nullptr) {
@@ -60,10 +73,13 @@ bool AddLocationSheet::event(QEvent* event) {
 }
 
 void AddLocationSheet::fitHeight() {
-    // Exactly as tall as the content at the sheet's width, growing when the error line appears.
-    const QLayout* content = layout();
-    setFixedHeight(content->hasHeightForWidth() ? content->totalHeightForWidth(sheetWidth)
-                                                : content->totalSizeHint().height());
+    // As tall as the content at the sheet's width, growing when the error line appears, but no taller
+    // than the window it belongs to, nor than the screen: the middle of the content scrolls then.
+    int room = screen()->availableGeometry().height() - screenMargin;
+    if (const QWidget* window = parentWidget() != nullptr ? parentWidget()->window() : nullptr) {
+        room = std::min(room, window->height());
+    }
+    setFixedHeight(std::min(m_view->preferredHeight(), std::max(room, minimumRoom)));
 }
 
 void AddLocationSheet::dismantle() {

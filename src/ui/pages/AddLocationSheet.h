@@ -17,6 +17,10 @@ class AddLocationSheet final : public QDialog {
 
 public:
     static constexpr int sheetWidth = 530;
+    // Kept free above and below the sheet on its screen, for the title bar the window manager adds.
+    static constexpr int screenMargin = 48;
+    // The least the sheet is given, however small the room: the title, a field and the buttons.
+    static constexpr int minimumRoom = 360;
 
     explicit AddLocationSheet(AppModel& model, QWidget* parent = nullptr);
 
@@ -32,6 +36,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void dismantle();

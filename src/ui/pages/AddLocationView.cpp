@@ -6,6 +6,7 @@
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
 #include "ui/components/Accessibility.h"
+#include "ui/components/ChoiceRowDelegate.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/InputField.h"
 #include "ui/components/Notice.h"
@@ -14,10 +15,12 @@
 #include "ui/components/Panel.h"
 #include "ui/components/TextLabel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
@@ -26,80 +29,98 @@
 namespace vantorel {
 
 AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> file, QWidget* parent)
-    : QWidget(parent), m_model(model), m_file(std::move(file)), m_fromFile(m_file.has_value()),
-      m_name(new InputField(QStringLiteral("Location name"), QStringLiteral("London"), InputField::Kind::plain, this)),
-      m_country(
-          new InputField(QStringLiteral("Country"), QStringLiteral("United Kingdom"), InputField::Kind::plain, this)),
-      m_server(new InputField(QStringLiteral("Server hostname"), QStringLiteral("uk.provider.example"),
-                              InputField::Kind::plain, this)),
-      m_identity(new InputField(QStringLiteral("Server certificate identity"),
-                                QStringLiteral("Exact remote ID from your provider"), InputField::Kind::plain, this)),
-      m_username(new InputField(QStringLiteral("VPN username"), QStringLiteral("Customer VPN username"),
-                                InputField::Kind::plain, this)),
-      m_password(new InputField(QStringLiteral("VPN password"), toQString(platformText().passwordPlaceholder),
-                                InputField::Kind::secret, this)),
-      m_error(new TextLabel({}, Fonts::system(12), Palette::error.color(), this)),
-      m_waiting(new Notice(QStringLiteral("clock"), toQString(platformText().waitingToStore), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_save(new AccentButton(QStringLiteral("Save location"), this)) {
-    m_name->setObjectName(QStringLiteral("nameField"));
-    m_country->setObjectName(QStringLiteral("countryField"));
-    m_server->setObjectName(QStringLiteral("serverField"));
-    m_identity->setObjectName(QStringLiteral("identityField"));
-    m_username->setObjectName(QStringLiteral("usernameField"));
-    m_password->setObjectName(QStringLiteral("passwordField"));
-    m_error->setObjectName(QStringLiteral("errorLine"));
-    m_error->hide();
-    announceAsAlert(m_error);
-    m_waiting->setObjectName(QStringLiteral("waitingNotice"));
-    m_waiting->hide();
-    m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_save->setObjectName(QStringLiteral("saveButton"));
-    m_save->setFont(Fonts::system(13, QFont::Medium));
-    m_save->setPadding(QMargins(16, 9, 16, 9));
-    // The dialog around it presses the default button on Return, and only while it is enabled.
-    m_save->setDefault(true);
-    m_cancel->setAutoDefault(false);
-    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancelRequested);
-    connect(m_save, &QPushButton::clicked, this, &AddLocationView::save);
-
+    : QWidget(parent), m_model(model), m_file(std::move(file)), m_fromFile(m_file.has_value()) {
+    // Everything is made in the order it is read, which is also the order Tab visits it: screen
+    // readers read a window's widgets in the order they were made.
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(30, 30, 30, 30);
     column->setSpacing(21);
     column->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
                                       QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+
+    // Between the title and the buttons, what may not fit a small screen scrolls, so that the title,
+    // Save and Cancel are always there.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("sheetScrollArea"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_middle = new QWidget(m_scroll);
+    m_middle->setObjectName(QStringLiteral("sheetMiddle"));
+    auto* middle = new QVBoxLayout(m_middle);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(21);
     if (m_file && m_file->locations.size() > 1) {
-        column->addWidget(buildChoices());
+        middle->addWidget(buildChoices(m_middle));
     }
+    const auto field = [&](const QString& label, const QString& placeholder, const char* name,
+                           InputField::Kind kind = InputField::Kind::plain) {
+        auto* input = new InputField(label, placeholder, kind, m_middle);
+        input->setObjectName(QLatin1String(name));
+        return input;
+    };
+    m_name = field(QStringLiteral("Location name"), QStringLiteral("London"), "nameField");
+    m_country = field(QStringLiteral("Country"), QStringLiteral("United Kingdom"), "countryField");
     auto* pair = new QHBoxLayout;
     pair->setSpacing(16);
     pair->addWidget(m_name, 1);
     pair->addWidget(m_country, 1);
-    column->addLayout(pair);
-    column->addWidget(m_server);
-    column->addWidget(m_identity);
-    column->addWidget(m_username);
-    column->addWidget(m_password);
-    column->addWidget(m_error);
-    column->addWidget(m_waiting);
+    middle->addLayout(pair);
+    m_server = field(QStringLiteral("Server hostname"), QStringLiteral("uk.provider.example"), "serverField");
+    m_identity = field(QStringLiteral("Server certificate identity"),
+                       QStringLiteral("Exact remote ID from your provider"), "identityField");
+    m_username = field(QStringLiteral("VPN username"), QStringLiteral("Customer VPN username"), "usernameField");
+    m_password = field(QStringLiteral("VPN password"), toQString(platformText().passwordPlaceholder), "passwordField",
+                       InputField::Kind::secret);
+    for (QWidget* input : {m_server, m_identity, m_username, m_password}) {
+        middle->addWidget(input);
+    }
+    m_error = new TextLabel({}, Fonts::system(12), Palette::error.color(), m_middle);
+    m_error->setObjectName(QStringLiteral("errorLine"));
+    m_error->hide();
+    announceAsAlert(m_error);
+    middle->addWidget(m_error);
+    m_waiting = new Notice(QStringLiteral("clock"), toQString(platformText().waitingToStore), m_middle);
+    m_waiting->setObjectName(QStringLiteral("waitingNotice"));
+    m_waiting->hide();
+    middle->addWidget(m_waiting);
     if (m_file && m_file->carriesPassword()) {
-        m_passwordNotice = new Notice(
+        auto* notice = new Notice(
             QStringLiteral("key"),
             QStringLiteral("This file holds your password in plain text. You can delete the file once the location "
                            "is saved."),
-            this);
-        m_passwordNotice->setObjectName(QStringLiteral("passwordNotice"));
-        column->addWidget(m_passwordNotice);
+            m_middle);
+        notice->setObjectName(QStringLiteral("passwordNotice"));
+        middle->addWidget(notice);
     }
     if (m_file && m_file->carriesAuthority) {
-        m_authorityNotice = new Notice(QStringLiteral("info.circle"),
-                                       QStringLiteral("This file also carries your provider\u2019s own certificate "
-                                                      "authority, which this version does not use."),
-                                       this);
-        m_authorityNotice->setObjectName(QStringLiteral("authorityNotice"));
-        column->addWidget(m_authorityNotice);
+        auto* notice = new Notice(QStringLiteral("info.circle"),
+                                  QStringLiteral("This file also carries your provider\u2019s own certificate "
+                                                 "authority, which this version does not use."),
+                                  m_middle);
+        notice->setObjectName(QStringLiteral("authorityNotice"));
+        middle->addWidget(notice);
     }
-    column->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), this));
+    middle->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), m_middle));
+    middle->addStretch(1);
+    m_scroll->setWidget(m_middle);
+    // The scroll area keeps the middle's changes of size to itself; the sheet, which is as tall as
+    // its content where it can be, hears of them through the area.
+    m_middle->installEventFilter(this);
+    column->addWidget(m_scroll, 1);
+
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_cancel->setAutoDefault(false);
+    m_save = new AccentButton(QStringLiteral("Save location"), this);
+    m_save->setObjectName(QStringLiteral("saveButton"));
+    m_save->setFont(Fonts::system(13, QFont::Medium));
+    m_save->setPadding(QMargins(16, 9, 16, 9));
+    // The dialog around it presses the default button on Return, and only while it is enabled.
+    m_save->setDefault(true);
+    connect(m_cancel, &QPushButton::clicked, this, &AddLocationView::cancelRequested);
+    connect(m_save, &QPushButton::clicked, this, &AddLocationView::save);
     // One row, one height: the plain button takes the height of the accent one beside it.
     const int buttonHeight = std::max(m_cancel->sizeHint().height(), m_save->sizeHint().height());
     m_cancel->setFixedHeight(buttonHeight);
@@ -124,8 +145,36 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     refresh();
 }
 
-QWidget* AddLocationView::buildChoices() {
-    auto* block = new QWidget(this);
+bool AddLocationView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_middle && event->type() == QEvent::LayoutRequest) {
+        m_scroll->updateGeometry();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int AddLocationView::preferredHeight() const {
+    // The middle as tall as its content at the width it has; the rest as laid out.
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = layout()->spacing();
+    const int width = m_scroll->viewport()->width() > 0 ? m_scroll->viewport()->width()
+                                                        : this->width() - margins.left() - margins.right();
+    const int middle = m_middle->layout()->totalHeightForWidth(width);
+    return margins.top() + layout()->itemAt(0)->widget()->heightForWidth(width) + spacing + middle + spacing +
+           m_save->height() + margins.bottom();
+}
+
+void AddLocationView::showError(const QString& text) {
+    // Shown afresh each time, so that a screen reader announces a second failure as well, and
+    // scrolled into view on a screen too small for the whole sheet.
+    m_error->hide();
+    m_error->setText(text);
+    m_error->show();
+    m_middle->layout()->activate();
+    m_scroll->ensureWidgetVisible(m_error);
+}
+
+QWidget* AddLocationView::buildChoices(QWidget* parent) {
+    auto* block = new QWidget(parent);
     auto* label = TextLabel::oneLine(QStringLiteral("Location from this file"), Fonts::system(12, QFont::Medium),
                                      Palette::text.color(), block);
     auto* box = new Panel(block);
@@ -135,18 +184,28 @@ QWidget* AddLocationView::buildChoices() {
     m_choices->setAccessibleName(label->text());
     m_choices->setFrameShape(QFrame::NoFrame);
     m_choices->setFont(Fonts::system(13));
+    m_choices->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_choices->setTextElideMode(Qt::ElideRight);
+    m_choices->setUniformItemSizes(true);
+    // Rows as tall as a field, their text where a field's text starts.
+    auto* rows = new ChoiceRowDelegate(m_choices->font(), m_choices);
+    m_choices->setItemDelegate(rows);
     auto colors = m_choices->palette();
     colors.setColor(QPalette::Base, Qt::transparent);
     m_choices->setPalette(colors);
     for (const ProviderLocation& location : m_file->locations) {
         const QString server = toQString(location.server);
-        m_choices->addItem(
-            location.name.empty() ? server : QStringLiteral("%1 \u2014 %2").arg(toQString(location.name), server));
+        const QString text =
+            location.name.empty() ? server : QStringLiteral("%1 \u2014 %2").arg(toQString(location.name), server);
+        auto* item = new QListWidgetItem(text, m_choices);
+        // The row may be shortened; the whole text is there for the pointer and for screen readers.
+        item->setToolTip(text);
+        item->setData(Qt::AccessibleTextRole, text);
     }
     // A short list shows whole; a long one scrolls after a few rows.
     constexpr int rowsShown = 3;
-    const int rows = std::min(m_choices->count(), rowsShown);
-    m_choices->setFixedHeight(rows * m_choices->sizeHintForRow(0) + 2 * m_choices->frameWidth());
+    const int rowCount = std::min(m_choices->count(), rowsShown);
+    m_choices->setFixedHeight(rowCount * rows->rowHeight());
     m_choices->setCurrentRow(0);
     connect(m_choices, &QListWidget::currentRowChanged, this, [this](int row) {
         if (m_file && row >= 0 && std::size_t(row) < m_file->locations.size()) {
@@ -154,7 +213,7 @@ QWidget* AddLocationView::buildChoices() {
         }
     });
     auto* boxRow = new QHBoxLayout(box);
-    boxRow->setContentsMargins(6, 6, 6, 6);
+    boxRow->setContentsMargins(0, 0, 0, 0);
     boxRow->addWidget(m_choices);
     auto* blockColumn = new QVBoxLayout(block);
     blockColumn->setContentsMargins(0, 0, 0, 0);
@@ -203,9 +262,7 @@ void AddLocationView::refresh() {
         // A success closes the sheet; a failure is shown afresh each time, so that a screen reader
         // announces a second failure as well.
         if (const auto& failure = m_model.addFailure()) {
-            m_error->hide();
-            m_error->setText(*failure);
-            m_error->show();
+            showError(*failure);
             m_save->setFocus(Qt::OtherFocusReason);
         }
     }

@@ -7,6 +7,7 @@
 
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 
 namespace vantorel {
 
@@ -48,19 +49,28 @@ public:
     QWidget* firstField() const;
     // The list of a file's locations, when the file has more than one.
     QListWidget* fileLocations() const { return m_choices; }
+    // As tall as the view would be with nothing scrolled away, at the width it has.
+    int preferredHeight() const;
 
 signals:
     void cancelRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    QWidget* buildChoices();
+    QWidget* buildChoices(QWidget* parent);
     void fillFrom(const ProviderLocation& location);
+    void showError(const QString& text);
 
     AppModel& m_model;
     // Kept while the sheet is open only when there is a choice to make; wiped when dropped.
     std::optional<ProviderFile> m_file;
     bool m_fromFile;
     bool m_saving = false; // a save of this view's is with the model
+    QScrollArea* m_scroll;
+    QWidget* m_middle;
+    QListWidget* m_choices = nullptr;
     InputField* m_name;
     InputField* m_country;
     InputField* m_server;
@@ -69,9 +79,6 @@ private:
     InputField* m_password;
     TextLabel* m_error;
     Notice* m_waiting;
-    QListWidget* m_choices = nullptr;
-    Notice* m_passwordNotice = nullptr;
-    Notice* m_authorityNotice = nullptr;
     QPushButton* m_cancel;
     AccentButton* m_save;
 };

@@ -3,13 +3,17 @@
 #include "app/AppModel.h"
 #include "ui/ModelWatcher.h"
 #include "ui/shell/ContentView.h"
+#include "ui/shell/NameOnlyFileTypes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <functional>
 #include <optional>
 
@@ -27,7 +31,8 @@ std::optional<QString> droppedFile(const QMimeData* data) {
 } // namespace
 
 MainWindow::MainWindow(AppModel& model, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_content(new ContentView(model, this)) {
+    : QMainWindow(parent), m_model(model), m_content(new ContentView(model, this)),
+      m_fileTypes(std::make_unique<NameOnlyFileTypes>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Vantorel"));
     setCentralWidget(m_content);
@@ -54,7 +59,7 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     m_addLocation = editing(QStringLiteral("Add Location\u2026"), "addLocationAction", QKeySequence::New,
                             [this] { m_model.setShowingAdd(true); });
     m_importLocation = editing(QStringLiteral("Import Location\u2026"), "importLocationAction", QKeySequence::Open,
-                               [this] { importDialog()->open(); });
+                               [this] { openImportDialog(); });
     setAcceptDrops(true);
     file->addSeparator();
     QAction* quit = file->addAction(tr("Quit Vantorel"));
@@ -68,6 +73,11 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     refresh();
 }
 
+MainWindow::~MainWindow() {
+    // The dialog goes first, with the widgets: the icon provider it points at must outlive it.
+    delete m_importDialog;
+}
+
 void MainWindow::refresh() {
     m_addLocation->setEnabled(m_model.canEdit());
     m_importLocation->setEnabled(m_model.canEdit());
@@ -79,6 +89,7 @@ QFileDialog* MainWindow::importDialog() {
     }
     m_importDialog = new QFileDialog(this, QStringLiteral("Import Location"));
     m_importDialog->setObjectName(QStringLiteral("importDialog"));
+    m_importDialog->setIconProvider(m_fileTypes.get());
     m_importDialog->setFileMode(QFileDialog::ExistingFile);
     m_importDialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_importDialog->setNameFilters({
@@ -91,6 +102,21 @@ QFileDialog* MainWindow::importDialog() {
     connect(m_importDialog, &QFileDialog::fileSelected, this,
             [this](const QString& path) { m_model.importFile(path); });
     return m_importDialog;
+}
+
+void MainWindow::openImportDialog() {
+    // Where the last file came from; else where browsers put what the provider's site handed out;
+    // else home. Never the folder the program happened to be started in.
+    QString folder = QDir::homePath();
+    for (const QString& candidate :
+         {m_model.lastImportFolder(), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
+    }
+    importDialog()->setDirectory(folder);
+    importDialog()->open();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

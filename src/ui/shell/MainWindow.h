@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QFileDialog;
@@ -9,6 +10,7 @@ namespace vantorel {
 
 class AppModel;
 class ContentView;
+class NameOnlyFileTypes;
 
 // The one window: ContentView under a File menu with "Add Location…", "Import Location…" and Quit.
 // A provider's profile file dropped on the window is imported as if chosen from the menu.
@@ -25,12 +27,15 @@ public:
     static constexpr QSize minimumWindowSize{980, 700};
 
     explicit MainWindow(AppModel& model, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ContentView* contentView() const { return m_content; }
     QAction* addLocationAction() const { return m_addLocation; }
     QAction* importLocationAction() const { return m_importLocation; }
     // The file dialog of "Import Location…", made when first opened.
     QFileDialog* importDialog();
+    // Opens it in the folder a file is likeliest to be in.
+    void openImportDialog();
 
     // With a tray icon to come back through, closing the window only hides it.
     void setHideOnClose(bool hide) { m_hideOnClose = hide; }
@@ -48,6 +53,7 @@ private:
     QAction* m_addLocation;
     QAction* m_importLocation;
     QFileDialog* m_importDialog = nullptr;
+    std::unique_ptr<NameOnlyFileTypes> m_fileTypes; // outlives the dialog, which only points at it
     bool m_hideOnClose = false;
 };
 
