@@ -1,4 +1,5 @@
 #include "ui/components/AccentButton.h"
+#include "ui/components/Alert.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/GlobeArtwork.h"
 #include "ui/components/Notice.h"
@@ -14,7 +15,6 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -297,8 +297,13 @@ TEST(Theme, NothingQtDrawsItselfIsLight) {
         {"scroll bar", bar},
         {"push button", new QPushButton(QStringLiteral("A button"))},
         {"field", new QLineEdit(QStringLiteral("Some text"))},
-        {"message box", new QMessageBox(QMessageBox::NoIcon, QStringLiteral("A title"), QStringLiteral("A message."),
-                                        QMessageBox::Ok)},
+        {"alert",
+         [] {
+             auto* alert = new Alert(QStringLiteral("A title"));
+             alert->setText(QStringLiteral("A message."));
+             alert->addButton(QStringLiteral("OK"), Alert::Role::accept);
+             return alert;
+         }()},
     };
     for (const auto& [name, raw] : widgets) {
         SCOPED_TRACE(name);

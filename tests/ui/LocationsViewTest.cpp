@@ -1,6 +1,7 @@
 #include "ui/pages/LocationsView.h"
 
 #include "support/WindowFixture.h"
+#include "ui/components/Alert.h"
 #include "ui/components/TextLabel.h"
 #include "ui/components/ToggleButton.h"
 #include "ui/pages/LocationRow.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -142,7 +142,7 @@ TEST_F(LocationsViewTest, StarSelectAndRemoveChangeTheDocument) {
     EXPECT_NE(control("Oslo", "selectButton").text(), control("London", "selectButton").text());
 
     // Removal asks first; cancelling changes nothing.
-    auto& confirmation = part<QMessageBox>("removalConfirmation");
+    auto& confirmation = part<Alert>("removalConfirmation");
     const auto askToRemove = [&](const std::string& name) {
         row(name).findChild<QAction*>("removeAction")->trigger();
         settle();

@@ -2,6 +2,7 @@
 #include "platform/SingleInstance.h"
 #include "support/WindowFixture.h"
 #include "ui/ModelWatcher.h"
+#include "ui/components/Alert.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/AddLocationView.h"
@@ -13,12 +14,14 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
+#include <tuple>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -49,19 +52,56 @@ TEST_F(ShellTest, SidebarRowsChooseThePage) {
     shows(AppPage::locations);
 }
 
+// A page's first frame after a switch is its final one: nothing is painted between the switch and
+// the layout settling. Each page opens at its top, or where the person left that page, never where
+// another page was scrolled to.
+TEST_F(ShellTest, APageShowsItsFinalLayoutFromItsFirstFrameAndKeepsItsOwnPlace) {
+    writeDocument(libraryOf(12));
+    startWindow();
+    m_window->resize(MainWindow::minimumWindowSize);
+    settle();
+    auto* scroll = m_window->findChild<QScrollArea*>("pageScrollArea");
+    for (int round = 0; round < 2; ++round) {
+        for (const AppPage page : allPages) {
+            SCOPED_TRACE(rawValue(page));
+            QTest::mouseClick(content().sidebar()->row(page), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // the redraw the model asked for
+            // What a frame would show now, and once everything has settled: the top bar, and the page
+            // and where it lies in the scrolling area (whose bar comes and goes as it pleases).
+            QWidget& shown = *content().pageWidget(page);
+            const auto frame = [&] {
+                return std::tuple(part("topBar").grab().toImage(), shown.grab().toImage(),
+                                  shown.mapTo(scroll->viewport(), QPoint()));
+            };
+            const auto first = frame();
+            settle();
+            const auto later = frame();
+            EXPECT_EQ(std::get<0>(first), std::get<0>(later)) << "top bar";
+            EXPECT_EQ(std::get<1>(first), std::get<1>(later)) << "page";
+            EXPECT_EQ(std::get<2>(first), std::get<2>(later)) << "page position";
+            EXPECT_EQ(scroll->verticalScrollBar()->value(),
+                      page == AppPage::locations && round == 1 ? scroll->verticalScrollBar()->maximum() : 0);
+            if (page == AppPage::locations) {
+                scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+                ASSERT_GT(scroll->verticalScrollBar()->value(), 0);
+            }
+        }
+    }
+}
+
 // The alert shows the latest message until "OK" or Escape clears it. Closing the window to the
 // tray puts it aside, unread, to return with the window, and closes the add sheet (which takes the
 // password typed in it along, as any closing does).
 TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
     startWindow();
-    QMessageBox* alert = content().alert();
+    Alert* alert = content().alert();
     for (const QString text : {"First problem.", "Second problem."}) {
         m_model->setMessage(text);
         settle();
         ASSERT_TRUE(alert->isVisible());
         EXPECT_EQ(alert->text(), text) << "a newer message replaces the text of the open alert";
     }
-    QTest::mouseClick(alert->button(QMessageBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(alert->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(m_model->message());
     EXPECT_FALSE(alert->isVisible());

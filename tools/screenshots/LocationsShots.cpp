@@ -2,6 +2,7 @@
 #include "Shot.h"
 #include "WindowStates.h"
 #include "app/AppModel.h"
+#include "ui/components/Alert.h"
 #include "ui/components/InputField.h"
 #include "ui/pages/AddLocationSheet.h"
 #include "ui/pages/AddLocationView.h"

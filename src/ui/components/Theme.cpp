@@ -100,6 +100,23 @@ class ThemeStyle final : public QProxyStyle {
 public:
     ThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        switch (hint) {
+        // Scroll bars lie over the content (the pages' padding, a list's margin) instead of taking a
+        // gutter beside it, so that nothing moves sideways when content starts or stops scrolling.
+        // Qt calls such bars transient; these are drawn all the same whenever there is something to
+        // scroll, thin enough to leave what is under them readable.
+        case SH_ScrollBar_Transient:
+            return 1;
+        // The platform's stock icons (a red cross on Cancel, a green tick on OK) are not the app's.
+        case SH_DialogButtonBox_ButtonsHaveIcons:
+            return 0;
+        default:
+            return QProxyStyle::styleHint(hint, option, widget, returned);
+        }
+    }
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         switch (metric) {
         case PM_ScrollBarExtent:

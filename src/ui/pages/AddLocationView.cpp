@@ -27,16 +27,28 @@
 #include <utility>
 
 namespace vantorel {
+namespace {
+
+constexpr int margin = 30;
+// The room at the right of the scrolling middle that its scroll bar is drawn in.
+constexpr int barRoom = 14;
+
+} // namespace
 
 AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> file, QWidget* parent)
     : QWidget(parent), m_model(model), m_file(std::move(file)), m_fromFile(m_file.has_value()) {
     // Everything is made in the order it is read, which is also the order Tab visits it: screen
     // readers read a window's widgets in the order they were made.
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(30, 30, 30, 30);
+    // The scrolling middle reaches into the right margin, where its bar is drawn; everything keeps
+    // to the same right edge inside it.
+    column->setContentsMargins(margin, margin, margin - barRoom, margin);
     column->setSpacing(21);
-    column->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
-                                      QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+    auto* heading = new QHBoxLayout;
+    heading->setContentsMargins(0, 0, barRoom, 0);
+    heading->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
+                                       QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+    column->addLayout(heading);
 
     // Between the title and the buttons, what may not fit a small screen scrolls, so that the title,
     // Save and Cancel are always there.
@@ -49,7 +61,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     m_middle = new QWidget(m_scroll);
     m_middle->setObjectName(QStringLiteral("sheetMiddle"));
     auto* middle = new QVBoxLayout(m_middle);
-    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setContentsMargins(0, 0, barRoom, 0);
     middle->setSpacing(21);
     if (m_file && m_file->locations.size() > 1) {
         middle->addWidget(buildChoices(m_middle));
@@ -126,6 +138,7 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     m_cancel->setFixedHeight(buttonHeight);
     m_save->setFixedHeight(buttonHeight);
     auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, barRoom, 0);
     buttons->addWidget(m_cancel, 0, Qt::AlignVCenter);
     buttons->addStretch(1);
     buttons->addWidget(m_save, 0, Qt::AlignVCenter);
@@ -159,7 +172,7 @@ int AddLocationView::preferredHeight() const {
     const int width = m_scroll->viewport()->width() > 0 ? m_scroll->viewport()->width()
                                                         : this->width() - margins.left() - margins.right();
     const int middle = m_middle->layout()->totalHeightForWidth(width);
-    return margins.top() + layout()->itemAt(0)->widget()->heightForWidth(width) + spacing + middle + spacing +
+    return margins.top() + layout()->itemAt(0)->layout()->totalHeightForWidth(width) + spacing + middle + spacing +
            m_save->height() + margins.bottom();
 }
 

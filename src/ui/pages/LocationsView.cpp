@@ -5,6 +5,7 @@
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/AccentButton.h"
+#include "ui/components/Alert.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Notice.h"
 #include "ui/components/PageHeading.h"
@@ -18,7 +19,6 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -54,24 +54,15 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
     // pushed down (and its rows out of view) meanwhile.
     column->addStretch(1);
 
-    m_confirmation = new QMessageBox(this);
+    m_confirmation = new Alert(QStringLiteral("Remove this location and its saved password?"), this);
     m_confirmation->setObjectName(QStringLiteral("removalConfirmation"));
-    m_confirmation->setWindowModality(Qt::WindowModal);
-    m_confirmation->setIcon(QMessageBox::NoIcon);
-    m_confirmation->setWindowTitle(QStringLiteral("Remove this location and its saved password?"));
-    m_confirmation->setText(QStringLiteral("Remove this location and its saved password?"));
-    m_confirmRemove = m_confirmation->addButton(QStringLiteral("Remove"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = m_confirmation->addButton(QStringLiteral("Cancel"), Alert::Role::cancel);
+    cancel->setObjectName(QStringLiteral("cancelRemoveButton"));
+    m_confirmRemove = m_confirmation->addButton({}, Alert::Role::destructive);
     m_confirmRemove->setObjectName(QStringLiteral("confirmRemoveButton"));
-    auto destructive = m_confirmRemove->palette();
-    destructive.setColor(QPalette::ButtonText, Palette::error.color());
-    m_confirmRemove->setPalette(destructive);
-    QPushButton* cancel = m_confirmation->addButton(QMessageBox::Cancel);
-    cancel->setText(QStringLiteral("Cancel"));
-    m_confirmation->setEscapeButton(cancel);
-    m_confirmation->setDefaultButton(cancel);
     // Every way the dialog closes ends here. The removal starts with the location as it was when
     // the user confirmed, and goes on while the secret store deletes its password.
-    connect(m_confirmation, &QMessageBox::finished, this, [this] {
+    connect(m_confirmation, &QDialog::finished, this, [this] {
         const bool confirmed = m_confirmation->clickedButton() == m_confirmRemove;
         if (const auto removing = std::exchange(m_removing, std::nullopt); confirmed && removing) {
             m_model.remove(*removing);
@@ -227,7 +218,12 @@ void LocationsView::askToRemove(const VPNProfile& profile) {
         return;
     }
     m_removing = profile;
-    m_confirmRemove->setText(QStringLiteral("Remove %1").arg(QString::fromStdString(profile.name)));
+    // A long name is shortened on the button, which says it in full to the pointer and to screen
+    // readers.
+    const QString action = QStringLiteral("Remove %1").arg(QString::fromStdString(profile.name));
+    m_confirmRemove->setText(m_confirmRemove->fontMetrics().elidedText(action, Qt::ElideRight, removeButtonTextWidth));
+    m_confirmRemove->setToolTip(action);
+    m_confirmRemove->setAccessibleName(action);
     m_confirmation->open();
 }
 

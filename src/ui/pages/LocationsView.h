@@ -6,14 +6,13 @@
 #include <optional>
 #include <vector>
 
-class QAbstractButton;
 class QLineEdit;
-class QMessageBox;
 class QPushButton;
 
 namespace vantorel {
 
 class AccentButton;
+class Alert;
 class AppModel;
 class LocationList;
 class Panel;
@@ -29,6 +28,9 @@ class LocationsView final : public QWidget {
     Q_DISABLE_COPY_MOVE(LocationsView)
 
 public:
+    // The widest the confirmation's "Remove …" may be; a longer name is shortened there.
+    static constexpr int removeButtonTextWidth = 220;
+
     explicit LocationsView(AppModel& model, QWidget* parent = nullptr);
 
     // Shows the model as it is now; runs by itself on the turn after the model announces a change.
@@ -36,7 +38,7 @@ public:
 
     // The location waiting for the user to confirm its removal, while the confirmation is open.
     const std::optional<VPNProfile>& removing() const { return m_removing; }
-    QMessageBox* removalConfirmation() const { return m_confirmation; }
+    Alert* removalConfirmation() const { return m_confirmation; }
 
 private:
     QWidget* buildHeader();
@@ -55,8 +57,8 @@ private:
     TextLabel* m_emptyDetail = nullptr;
     QPushButton* m_emptyButton = nullptr;
     bool m_emptyStateAdds = true; // which of its two cases the panel shows
-    QMessageBox* m_confirmation = nullptr;
-    QAbstractButton* m_confirmRemove = nullptr;
+    Alert* m_confirmation = nullptr;
+    QPushButton* m_confirmRemove = nullptr;
     std::optional<VPNProfile> m_removing;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/Accessibility.h"
+#include "ui/components/Alert.h"
 #include "ui/components/Divider.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Notice.h"
@@ -19,11 +20,12 @@
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/StatusDot.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -142,15 +144,40 @@ void ContentView::refresh() {
     m_scroll->setAccessibleName(toQString(rawValue(current)));
     m_dot->setLit(m_model.phase() == TunnelPhase::connected);
     m_phaseTitle->setText(toQString(title(m_model.phase())));
-    pageWidget(current)->show();
-    for (std::size_t i = 0; i < allPages.size(); ++i) {
-        if (m_pages[i] != nullptr && allPages[i] != current) {
-            m_pages[i]->hide();
-        }
-    }
+    // The bar's titles take their new widths now, rather than on a later turn after a frame that
+    // would show the new title cut to the old one's width.
+    m_pageTitle->parentWidget()->layout()->activate();
+    showPage(current);
     refreshAlert();
     refreshSheet();
     refreshWaiting();
+}
+
+void ContentView::showPage(AppPage page) {
+    if (m_shownPage == page) {
+        return;
+    }
+    QScrollBar* scrolled = m_scroll->verticalScrollBar();
+    if (m_shownPage) {
+        m_scrollPositions[static_cast<std::size_t>(*m_shownPage)] = scrolled->value();
+    }
+    m_shownPage = page;
+    // The others are hidden first: Qt lays a widget's parents out at once when it is shown, but only
+    // on a later turn when one is hidden, so a page shown first would be placed below the page still
+    // there, and painted so if a frame came before that later turn.
+    QWidget* shown = pageWidget(page);
+    for (std::size_t i = 0; i < allPages.size(); ++i) {
+        if (m_pages[i] != nullptr && m_pages[i] != shown) {
+            m_pages[i]->hide();
+        }
+    }
+    shown->show();
+    // Showing the page asks for layouts (the page's, its area's, the scrolling area's) that Qt would
+    // run on a later turn, after repainting the window with the geometry they are about to change.
+    // They run now instead, so that the first frame is the final one and the page can be put back
+    // where it was left (or at its top) before it is first painted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    scrolled->setValue(m_scrollPositions[static_cast<std::size_t>(page)]);
 }
 
 QWidget* ContentView::buildRemovalWaiting(QWidget* parent) {
@@ -192,18 +219,17 @@ void ContentView::refreshWaiting() {
     }
 }
 
-QMessageBox* ContentView::alert() {
+Alert* ContentView::alert() {
     if (m_alert != nullptr) {
         return m_alert;
     }
-    // Made for the first message: a message box is one of the costlier widgets to build, and most
-    // runs never show one.
-    m_alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Vantorel"), {}, QMessageBox::Ok, this);
+    // Made for the first message: most runs never show one.
+    m_alert = new Alert(QStringLiteral("Vantorel"), this);
     m_alert->setObjectName(QStringLiteral("messageAlert"));
-    m_alert->button(QMessageBox::Ok)->setAccessibleName(QStringLiteral("OK"));
+    m_alert->addButton(QStringLiteral("OK"), Alert::Role::accept)->setObjectName(QStringLiteral("okButton"));
     // "OK", Escape and closing the alert all end here; so does closing it because the message
     // went away, when clearing it again is harmless.
-    connect(m_alert, &QMessageBox::finished, this, [this] {
+    connect(m_alert, &QDialog::finished, this, [this] {
         if (m_model.message()) {
             m_model.setMessage(std::nullopt);
         }
@@ -221,7 +247,7 @@ void ContentView::refreshAlert() {
             m_alert->open();
         }
     } else if (m_alert != nullptr && m_alert->isVisible()) {
-        m_alert->done(QMessageBox::Ok);
+        m_alert->accept();
     }
 }
 

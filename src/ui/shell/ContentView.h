@@ -4,14 +4,15 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
-class QMessageBox;
 class QScrollArea;
 class QVBoxLayout;
 
 namespace vantorel {
 
 class AddLocationSheet;
+class Alert;
 class AppModel;
 class Sidebar;
 class StatusDot;
@@ -31,7 +32,7 @@ public:
 
     Sidebar* sidebar() const { return m_sidebar; }
     // The alert that shows the model's message, made when first needed.
-    QMessageBox* alert();
+    Alert* alert();
     AddLocationSheet* sheet() const { return m_sheet; }
     // The page widget shown for `page`, built when first asked for.
     QWidget* pageWidget(AppPage page);
@@ -53,6 +54,7 @@ private:
     void refreshAlert();
     void refreshSheet();
     void refreshWaiting();
+    void showPage(AppPage page);
     QWidget* buildDetail();
     QWidget* buildRemovalWaiting(QWidget* parent);
 
@@ -63,8 +65,11 @@ private:
     TextLabel* m_phaseTitle = nullptr;
     QScrollArea* m_scroll = nullptr;
     std::array<QWidget*, allPages.size()> m_pages{};
+    std::optional<AppPage> m_shownPage;
+    // Where each page was scrolled to when it was left.
+    std::array<int, allPages.size()> m_scrollPositions{};
     QVBoxLayout* m_pageLayout = nullptr;
-    QMessageBox* m_alert = nullptr;
+    Alert* m_alert = nullptr;
     // Shown while a removal waits for the secret store; the sheet shows its own waiting.
     QWidget* m_removalWaiting = nullptr;
     AddLocationSheet* m_sheet = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/ModelWatcher.h"
 #include "ui/shell/ContentView.h"
 #include "ui/shell/NameOnlyFileTypes.h"
+#include "ui/shell/WindowMenuBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,6 +40,7 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     setMinimumSize(minimumWindowSize);
     resize(defaultWindowSize);
 
+    setMenuBar(new WindowMenuBar(this));
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     // The two commands that change the library. The window owns their shortcuts, so that they work

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QAbstractButton;
+class QPushButton;
+
+namespace vantorel {
+
+class TextLabel;
+
+// A small window-modal dialog in the look of the sheet: a title, a message that wraps (a long
+// name in it breaks where it must rather than widening the dialog), and its buttons at the bottom
+// right, the one that answers Return last. Escape and closing it answer as the cancelling button does,
+// when there is one. Screen readers meet it as an alert: its title as the name, the message as the
+// description.
+class Alert final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Alert)
+
+public:
+    enum class Role { cancel, accept, destructive };
+
+    static constexpr int alertWidth = 420;
+
+    explicit Alert(const QString& title, QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    QString text() const;
+    // Buttons are placed left to right in the order they are added; the accepting or destructive
+    // one answers Return, the cancelling one Escape.
+    QPushButton* addButton(const QString& text, Role role);
+    // The button that closed the dialog, or null when it was closed otherwise.
+    QAbstractButton* clickedButton() const { return m_clicked; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    TextLabel* m_title;
+    TextLabel* m_text;
+    QWidget* m_buttons;
+    QAbstractButton* m_clicked = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace vantorel
