@@ -8,6 +8,7 @@
 #include "ui/pages/ServiceView.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/SidebarRow.h"
+#include "ui/shell/TrayMenu.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -15,7 +16,9 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTest>
 #include <QUrl>
 #include <map>
@@ -206,8 +209,6 @@ TEST_F(PagesTest, EveryControlIsReachedWithTabAndNamed) {
     }
 }
 
-#include "PagesTest.moc"
-
 // The bundled faces are registered as they are first asked for: when each page is first shown,
 // every text on it is drawn in the face it asked for, never in a fallback.
 TEST_F(PagesTest, EveryPageIsDrawnInItsOwnFacesWhenFirstShown) {
@@ -227,3 +228,43 @@ TEST_F(PagesTest, EveryPageIsDrawnInItsOwnFacesWhenFirstShown) {
         }
     }
 }
+
+// Locations whose every text is as long as the rules allow, in the widest letters: no page is wider
+// than the room it is shown in, at the smallest window and a larger one, and the tray menu keeps a
+// menu's width. What is shortened says itself in full to the pointer.
+TEST_F(PagesTest, TheLongestTextsFitEveryPageAtEveryWindowSize) {
+    ProfileLibrary library = libraryOf(3);
+    for (VPNProfile& profile : library.profiles) {
+        profile.name = std::string(80, 'W');
+        profile.country = std::string(80, 'W');
+        profile.username = std::string(254, 'W');
+        profile.server = profile.remoteIdentifier =
+            std::string(63, 'w') + "." + std::string(63, 'w') + "." + std::string(63, 'w') + "." + std::string(61, 'w');
+    }
+    ASSERT_TRUE(library.validated());
+    writeDocument(library);
+    startWindow();
+    auto* scroll = m_window->findChild<QScrollArea*>("pageScrollArea");
+    for (const QSize size : {MainWindow::minimumWindowSize, MainWindow::defaultWindowSize}) {
+        m_window->resize(size);
+        for (const AppPage page : allPages) {
+            SCOPED_TRACE(std::string(rawValue(page)) + " at " + std::to_string(size.width()));
+            m_model->setPage(page);
+            settle();
+            const int room = scroll->viewport()->width();
+            for (const QWidget* part : content().pageWidget(page)->findChildren<QWidget*>()) {
+                if (part->isVisible()) {
+                    EXPECT_LE(part->mapTo(scroll->viewport(), QPoint(part->width(), 0)).x(), room)
+                        << part->metaObject()->className() << " " << part->objectName().toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(part<TextLabel>("locationName").toolTip(), QString(80, QLatin1Char('W')));
+
+    reportTunnelStatus(*m_model, TunnelPhase::connected, std::nullopt, library.profiles[0].id);
+    TrayMenu tray(*m_model);
+    EXPECT_LE(tray.menu()->sizeHint().width(), MainWindow::minimumWindowSize.width() / 2);
+}
+
+#include "PagesTest.moc"

@@ -13,6 +13,7 @@
 #include "ui/shell/VantorelApp.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -44,6 +45,19 @@ TEST_F(ShellTest, SidebarRowsChooseThePage) {
         SCOPED_TRACE(rawValue(page));
         QTest::mouseClick(content().sidebar()->row(page), Qt::LeftButton);
         shows(page);
+    }
+    // The window starts with the focus where the keyboard scrolls the page, not on a row. Clicked, a
+    // row takes no focus, and a field on the page left does not pass its focus to a row.
+    EXPECT_EQ(QApplication::focusWidget(), m_window->findChild<QWidget*>("pageScrollArea"));
+    m_model->setPage(AppPage::locations);
+    settle();
+    QTest::mouseClick(&part<QLineEdit>("searchField"), Qt::LeftButton);
+    QTest::keyClicks(&part<QLineEdit>("searchField"), "lo");
+    QTest::mouseClick(content().sidebar()->row(AppPage::connection), Qt::LeftButton);
+    QTest::mouseClick(content().sidebar()->row(AppPage::preferences), Qt::LeftButton);
+    shows(AppPage::preferences);
+    for (const AppPage page : allPages) {
+        EXPECT_FALSE(content().sidebar()->row(page)->hasFocus()) << rawValue(page);
     }
     // Keyboard: a row takes focus with Tab and is chosen with Space.
     SidebarRow* locations = content().sidebar()->row(AppPage::locations);

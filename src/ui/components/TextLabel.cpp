@@ -60,6 +60,24 @@ void TextLabel::setWrapping(bool wrapping) {
     update();
 }
 
+void TextLabel::setElided(bool elided) {
+    m_elided = elided;
+    updateGeometry();
+    updateToolTip();
+    update();
+}
+
+void TextLabel::updateToolTip() {
+    if (m_elided) {
+        setToolTip(measure(-1).width > contentsRect().width() ? text() : QString());
+    }
+}
+
+void TextLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    updateToolTip();
+}
+
 void TextLabel::setMinimumScaleFactor(qreal factor) {
     m_minimumScale = std::clamp(factor, 0.1, 1.0);
     updateGeometry();
@@ -126,6 +144,12 @@ QSize TextLabel::sizeHint() const {
 }
 
 QSize TextLabel::minimumSizeHint() const {
+    if (!m_wrapping && m_elided) {
+        // Room for an ellipsis at the least: whatever is longer is shortened.
+        const auto margins = contentsMargins();
+        return QSize(QFontMetrics(font()).horizontalAdvance(QChar(0x2026)) + margins.left() + margins.right(),
+                     sizeHint().height());
+    }
     if (!m_wrapping) {
         const auto natural = sizeHint();
         const auto margins = contentsMargins();
@@ -167,6 +191,8 @@ int TextLabel::lineCount(int width) const {
 }
 
 void TextLabel::paintEvent(QPaintEvent*) {
+    // Here as well as on resizing: the text may have changed since, and QLabel says nothing of that.
+    updateToolTip();
     const auto area = contentsRect();
     qreal scale = 1;
     if (!m_wrapping && m_minimumScale < 1) {
@@ -194,6 +220,18 @@ void TextLabel::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setPen(color());
+    if (m_elided && !m_wrapping && used.measure.width * scale > area.width()) {
+        // Each line shortened to the room, where it starts: an elided text is the start of the text.
+        const QFontMetricsF metrics(font());
+        qreal y = top;
+        painter.setFont(font());
+        for (const QString& line : text().split(QLatin1Char('\n'))) {
+            painter.drawText(QPointF(area.left(), y + metrics.ascent()),
+                             metrics.elidedText(line, Qt::ElideRight, area.width()));
+            y += metrics.height() + m_lineSpacing;
+        }
+        return;
+    }
     painter.translate(left, top);
     painter.scale(scale, scale);
     for (const auto& paragraph : used.paragraphs) {

@@ -35,6 +35,11 @@ public:
     // fraction of its size (0.85 lets a name shrink to 85 %), before clipping it.
     void setMinimumScaleFactor(qreal factor);
 
+    // For text that does not wrap, and comes from the person or a file (a location's name): the
+    // label may be given less room than the text needs, and then shows it shortened with an
+    // ellipsis, the whole text in its tooltip (a screen reader reads the whole text all the same).
+    void setElided(bool elided);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return m_wrapping; }
@@ -46,6 +51,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Measure {
@@ -69,6 +75,8 @@ private:
     // again: the last layout at the natural width and the last at a given width are kept, and made
     // anew only when the text, font, width or options change.
     const Layout& layOut(qreal width) const;
+    // The tooltip of an elided label: the whole text while it does not fit, nothing otherwise.
+    void updateToolTip();
     Measure measure(qreal width) const;
 
     mutable Layout m_natural;
@@ -76,6 +84,7 @@ private:
     qreal m_lineSpacing = 0;
     qreal m_minimumScale = 1;
     bool m_wrapping = true;
+    bool m_elided = false;
 };
 
 } // namespace vantorel

@@ -171,6 +171,12 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     m_locationName->setObjectName(QStringLiteral("locationName"));
     m_locationDetail = TextLabel::oneLine({}, Fonts::system(11), Palette::muted.color(), bottom);
     m_locationDetail->setObjectName(QStringLiteral("locationDetail"));
+    // A location's name and country are the person's: as long as they may be, they are shortened to
+    // the room the card leaves them.
+    for (TextLabel* line : {m_locationName, m_locationDetail}) {
+        line->setElided(true);
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     lines->addWidget(m_locationName);
     lines->addWidget(m_locationDetail);
     row->addLayout(lines, 1);

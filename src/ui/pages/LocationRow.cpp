@@ -168,8 +168,14 @@ void LocationRow::prepareTexts() {
     // Shaped when first painted, so that a row given a location it is never painted with costs no
     // shaping.
     const int width = textArea().width();
-    m_name = m_texts.line(QString::fromStdString(m_profile.name), nameFont(), width);
-    m_detail = m_texts.line(detailText(m_profile), detailFont(), width);
+    const QString name = QString::fromStdString(m_profile.name);
+    const QString detail = detailText(m_profile);
+    m_name = m_texts.line(name, nameFont(), width);
+    m_detail = m_texts.line(detail, detailFont(), width);
+    // Shortened to fit, the row says it all to the pointer (and always to a screen reader).
+    const bool shortened = QFontMetrics(nameFont()).horizontalAdvance(name) > width ||
+                           QFontMetrics(detailFont()).horizontalAdvance(detail) > width;
+    setToolTip(shortened ? name + QLatin1Char('\n') + detail : QString());
     m_textsReady = true;
 }
 

@@ -20,6 +20,7 @@
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/StatusDot.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -59,6 +60,9 @@ ContentView::ContentView(AppModel& model, QWidget* parent) : QWidget(parent), m_
     new ModelWatcher(
         model, [this] { refresh(); }, this);
     refresh();
+    // Where the keyboard is when the window opens: scrolling the page, with no ring on anything.
+    // Otherwise Qt gives the first control (a sidebar row) the focus as if Tab had.
+    m_scroll->setFocus(Qt::OtherFocusReason);
 }
 
 ContentView::~ContentView() = default;
@@ -160,6 +164,14 @@ void ContentView::showPage(AppPage page) {
     QScrollBar* scrolled = m_scroll->verticalScrollBar();
     if (m_shownPage) {
         m_scrollPositions[static_cast<std::size_t>(*m_shownPage)] = scrolled->value();
+        // The keyboard focus on a page going out of view would move on by itself, as Tab moves it,
+        // to whatever comes next (a sidebar row), which would then show a ring the person never
+        // asked for and keep it while other rows are clicked. It goes to the page area instead,
+        // which scrolls with the keyboard and shows no ring.
+        if (const QWidget* focus = QApplication::focusWidget();
+            focus != nullptr && pageWidget(*m_shownPage)->isAncestorOf(focus)) {
+            m_scroll->setFocus(Qt::OtherFocusReason);
+        }
     }
     m_shownPage = page;
     // The others are hidden first: Qt lays a widget's parents out at once when it is shown, but only

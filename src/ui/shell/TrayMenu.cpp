@@ -48,7 +48,11 @@ void TrayMenu::rebuild() {
     const bool active = isActive(phase);
     addEntry(*m_menu, toQString(title(phase)), "trayPhase", false);
     if (const auto profile = m_model.activeProfile(); profile && active) {
-        addEntry(*m_menu, QString::fromStdString(profile->name), "trayActiveLocation", false);
+        // The person's own name for it, as long as it may be, shortened to a menu's width.
+        const QString name = QString::fromStdString(profile->name);
+        QAction* location = addEntry(*m_menu, m_menu->fontMetrics().elidedText(name, Qt::ElideRight, longestEntryWidth),
+                                     "trayActiveLocation", false);
+        location->setToolTip(name);
     }
     m_menu->addSeparator();
     if (active) {

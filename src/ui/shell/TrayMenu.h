@@ -18,6 +18,9 @@ class TrayMenu final : public QObject {
     Q_DISABLE_COPY_MOVE(TrayMenu)
 
 public:
+    // The widest an entry naming a location is drawn; a longer name is shortened.
+    static constexpr int longestEntryWidth = 280;
+
     explicit TrayMenu(AppModel& model, QObject* parent = nullptr);
     ~TrayMenu() override;
 
