@@ -59,14 +59,15 @@ void drawShapes(QPainter& painter, const QSizeF& size) {
     for (const qreal side : {-1.0, 1.0}) {
         QPainterPath arc(QPointF(cx + side * 80, cy - 80));
         arc.cubicTo(QPointF(cx + side * 270, cy - 70), QPointF(cx + side * 210, cy + 42),
-                    QPointF(cx + side * 145, cy + 64));
+                    QPointF(cx + side * GlobeArtwork::endDotOffset, cy + GlobeArtwork::endDotDrop));
         painter.setBrush(Qt::NoBrush);
         painter.setPen(arcPen);
         painter.drawPath(arc);
 
         painter.setPen(Qt::NoPen);
         painter.setBrush(dot);
-        painter.drawEllipse(QPointF(cx + side * 145, cy + 64), 3.0, 3.0);
+        painter.drawEllipse(QPointF(cx + side * GlobeArtwork::endDotOffset, cy + GlobeArtwork::endDotDrop),
+                            GlobeArtwork::endDotRadius, GlobeArtwork::endDotRadius);
     }
 }
 

@@ -23,6 +23,11 @@ public:
 
     QSize sizeHint() const override { return {440, 235}; }
 
+    // Where the dashed arcs end, each in a dot: this far left and right of the centre, and below it.
+    static constexpr qreal endDotOffset = 145;
+    static constexpr qreal endDotDrop = 64;
+    static constexpr qreal endDotRadius = 3;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

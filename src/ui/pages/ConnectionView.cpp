@@ -152,7 +152,6 @@ QWidget* ConnectionView::buildStage(QWidget* parent) {
     m_detail = new TextLabel({}, Fonts::system(12), Palette::muted.color(), status);
     m_detail->setObjectName(QStringLiteral("statusDetail"));
     m_detail->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_detail->setMaximumWidth(390);
     column->addWidget(m_detail, 0, Qt::AlignHCenter);
     layers->addWidget(status, 0, 0, Qt::AlignCenter);
     return stage;
@@ -212,6 +211,22 @@ QWidget* ConnectionView::buildFigures() {
     return figures;
 }
 
+void ConnectionView::fitDetailBetweenDots() {
+    // The detail lies over the globe at the height of its end dots: it wraps within the room between
+    // them, well clear of either, and in lines of even length (the narrowest width that takes no
+    // more lines), so that a sentence is not left with a word on a line of its own.
+    constexpr int clearance = 12;
+    constexpr int room = int(2 * (GlobeArtwork::endDotOffset - GlobeArtwork::endDotRadius)) - 2 * clearance;
+    const int lines = m_detail->lineCount(room);
+    int narrowest = room;
+    for (int step = room / 2; step > 0; step /= 2) {
+        if (narrowest - step > 0 && m_detail->lineCount(narrowest - step) == lines) {
+            narrowest -= step;
+        }
+    }
+    m_detail->setMaximumWidth(narrowest);
+}
+
 QString ConnectionView::statusDetail() const {
     const PlatformText& words = platformText();
     switch (m_model.phase()) {
@@ -265,6 +280,7 @@ void ConnectionView::refresh() {
     m_badgeSymbol->setColor((connected ? Palette::lime : Palette::violet).color());
     m_title->setText(toQString(title(phase)));
     m_detail->setText(statusDetail());
+    m_detail->setMaximumWidth(390);
 
     m_primary->setText(primaryTitle());
     m_primary->setSymbol(isActive(phase) ? QStringLiteral("power") : QStringLiteral("arrow.right"));

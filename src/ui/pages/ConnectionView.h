@@ -26,6 +26,7 @@ public:
 
     // The sentence under the phase's title.
     QString statusDetail() const;
+    void fitDetailBetweenDots();
     // The primary button's caption: "Disconnect" while a connection is active, "Refresh status"
     // when the phase is unknown, otherwise "Set up your service".
     QString primaryTitle() const;
