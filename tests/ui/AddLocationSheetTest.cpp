@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
@@ -242,9 +244,22 @@ TEST_F(AddLocationSheetTest, AProvidersFileFillsTheSheetAndLeavesNoPasswordBehin
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     m_window->importLocationAction()->trigger();
     QFileDialog* dialog = m_window->importDialog();
-    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->isVisible(); })) << "with no portal, the app's own dialog";
     const QString folder = QString::fromStdString(m_temp.path().string());
     EXPECT_NE(dialog->directory().absolutePath(), folder);
+    // Every column of the file list shows its caption and contents whole.
+    std::filesystem::create_directory(m_temp.path() / "listed");
+    writeFile(m_temp.path() / "listed" / "provider-location-1.mobileconfig", "");
+    dialog->setDirectory(QString::fromStdString((m_temp.path() / "listed").string()));
+    auto* files = dialog->findChild<QTreeView*>("treeView");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) > 0; }));
+    for (int column = 0; column < files->header()->count(); ++column) {
+        EXPECT_GE(files->header()->sectionSize(column),
+                  std::max(static_cast<QAbstractItemView*>(files)->sizeHintForColumn(column),
+                           files->header()->sectionSizeHint(column)))
+            << column;
+    }
+    EXPECT_LE(files->header()->length(), files->viewport()->width());
     emit dialog->fileSelected(QString::fromStdString(fifo.string()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_model->message().has_value(); }));
     // The refusal names the file, but not the folder it is in.

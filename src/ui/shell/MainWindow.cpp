@@ -4,6 +4,7 @@
 #include "ui/ModelWatcher.h"
 #include "ui/shell/ContentView.h"
 #include "ui/shell/NameOnlyFileTypes.h"
+#include "ui/shell/PortalFileChooser.h"
 #include "ui/shell/WindowMenuBar.h"
 
 #include <QAction>
@@ -12,9 +13,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <functional>
 #include <optional>
 
@@ -29,11 +33,23 @@ std::optional<QString> droppedFile(const QMimeData* data) {
     return data->urls().front().toLocalFile();
 }
 
+// The kinds of file a provider hands out, then anything.
+QList<PortalFileChooser::Filter> importFilters() {
+    return {
+        {QStringLiteral("VPN profiles"),
+         {QStringLiteral("*.sswan"), QStringLiteral("*.mobileconfig"), QStringLiteral("*.nmconnection")}},
+        {QStringLiteral("strongSwan profiles"), {QStringLiteral("*.sswan")}},
+        {QStringLiteral("Apple configuration profiles"), {QStringLiteral("*.mobileconfig")}},
+        {QStringLiteral("NetworkManager connections"), {QStringLiteral("*.nmconnection")}},
+        {QStringLiteral("All files"), {QStringLiteral("*")}},
+    };
+}
+
 } // namespace
 
 MainWindow::MainWindow(AppModel& model, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_content(new ContentView(model, this)),
-      m_fileTypes(std::make_unique<NameOnlyFileTypes>()) {
+      m_portal(new PortalFileChooser(this)), m_fileTypes(std::make_unique<NameOnlyFileTypes>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Vantorel"));
     setCentralWidget(m_content);
@@ -70,6 +86,13 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
 
+    connect(m_portal, &PortalFileChooser::fileSelected, this,
+            [this](const QString& path) { m_model.importFile(path); });
+    connect(m_portal, &PortalFileChooser::unavailable, this, [this] {
+        m_portalUnavailable = true;
+        openImportDialog();
+    });
+
     new ModelWatcher(
         model, [this] { refresh(); }, this);
     refresh();
@@ -91,16 +114,28 @@ QFileDialog* MainWindow::importDialog() {
     }
     m_importDialog = new QFileDialog(this, QStringLiteral("Import Location"));
     m_importDialog->setObjectName(QStringLiteral("importDialog"));
+    // Qt's own widgets, never a toolkit's dialog through the platform theme: that would run in this
+    // process and look into the files it lists. The desktop's own chooser, which runs in a process
+    // of its own, is reached through the portal instead.
+    m_importDialog->setOption(QFileDialog::DontUseNativeDialog);
     m_importDialog->setIconProvider(m_fileTypes.get());
     m_importDialog->setFileMode(QFileDialog::ExistingFile);
     m_importDialog->setAcceptMode(QFileDialog::AcceptOpen);
-    m_importDialog->setNameFilters({
-        QStringLiteral("VPN profiles (*.sswan *.mobileconfig *.nmconnection)"),
-        QStringLiteral("strongSwan profiles (*.sswan)"),
-        QStringLiteral("Apple configuration profiles (*.mobileconfig)"),
-        QStringLiteral("NetworkManager connections (*.nmconnection)"),
-        QStringLiteral("All files (*)"),
-    });
+    QStringList filters;
+    for (const auto& filter : importFilters()) {
+        filters << QStringLiteral("%1 (%2)").arg(filter.name, filter.globs.join(QLatin1Char(' ')));
+    }
+    m_importDialog->setNameFilters(filters);
+    // Wide enough for every column of the detailed view, the name taking what is left.
+    m_importDialog->resize(760, 460);
+    if (auto* files = m_importDialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        files->header()->setStretchLastSection(false);
+        files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto* panes = m_importDialog->findChild<QSplitter*>(QStringLiteral("splitter"))) {
+        panes->setSizes({170, 590});
+    }
     connect(m_importDialog, &QFileDialog::fileSelected, this,
             [this](const QString& path) { m_model.importFile(path); });
     return m_importDialog;
@@ -116,6 +151,10 @@ void MainWindow::openImportDialog() {
             folder = candidate;
             break;
         }
+    }
+    if (!m_portalUnavailable) {
+        m_portal->open(this, QStringLiteral("Import Location"), folder, importFilters());
+        return;
     }
     importDialog()->setDirectory(folder);
     importDialog()->open();

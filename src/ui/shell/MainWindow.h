@@ -11,6 +11,7 @@ namespace vantorel {
 class AppModel;
 class ContentView;
 class NameOnlyFileTypes;
+class PortalFileChooser;
 
 // The one window: ContentView under a File menu with "Add Location…", "Import Location…" and Quit.
 // A provider's profile file dropped on the window is imported as if chosen from the menu.
@@ -32,9 +33,11 @@ public:
     ContentView* contentView() const { return m_content; }
     QAction* addLocationAction() const { return m_addLocation; }
     QAction* importLocationAction() const { return m_importLocation; }
-    // The file dialog of "Import Location…", made when first opened.
+    // "Import Location…" asks the desktop's own file chooser; where the desktop has none, it opens
+    // this dialog of the app's own, made when first needed.
     QFileDialog* importDialog();
-    // Opens it in the folder a file is likeliest to be in.
+    PortalFileChooser* portalFileChooser() const { return m_portal; }
+    // Opens a chooser in the folder a file is likeliest to be in.
     void openImportDialog();
 
     // With a tray icon to come back through, closing the window only hides it.
@@ -53,6 +56,8 @@ private:
     QAction* m_addLocation;
     QAction* m_importLocation;
     QFileDialog* m_importDialog = nullptr;
+    PortalFileChooser* m_portal;
+    bool m_portalUnavailable = false;               // found so once, for the rest of the run
     std::unique_ptr<NameOnlyFileTypes> m_fileTypes; // outlives the dialog, which only points at it
     bool m_hideOnClose = false;
 };
