@@ -115,6 +115,19 @@ TEST_F(ShellTest, AlertShowsTheMessageUntilItIsDismissed) {
         ASSERT_TRUE(alert->isVisible());
         EXPECT_EQ(alert->text(), text) << "a newer message replaces the text of the open alert";
     }
+    // A file's name, however long, stays on a line of its own above the sentence, within the alert.
+    const QString name = QStringLiteral("\u201C%1.mobileconfig\u201D").arg(QString(240, u'W'));
+    const QString sentence = QStringLiteral("This file could not be read, and nothing was added. ").repeated(3);
+    m_model->setMessage(name + QLatin1Char('\n') + sentence);
+    settle();
+    const auto& subject = *alert->findChild<TextLabel*>("alertSubject");
+    EXPECT_EQ(alert->subject(), name);
+    EXPECT_EQ(alert->text(), sentence);
+    const auto& text = *alert->findChild<TextLabel*>("alertText");
+    EXPECT_EQ(text.height(), text.heightForWidth(text.width())) << "the sentence wraps, all of it shown";
+    EXPECT_EQ(subject.height(), subject.sizeHint().height());
+    EXPECT_LE(alert->width(), Alert::alertWidth);
+    EXPECT_EQ(subject.toolTip(), name);
     QTest::mouseClick(alert->findChild<QPushButton*>("okButton"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(m_model->message());

@@ -3,6 +3,7 @@
 #include "WindowStates.h"
 #include "app/AppModel.h"
 #include "ui/pages/ConnectionView.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QWidget>
 
@@ -35,6 +36,9 @@ std::vector<Shot> connectionShots() {
          renderWhileBusy},
         {"window-connection-connected.png", 1140, windowIn(AppPage::connection, TunnelPhase::connected, true)},
         {"window-connection-connecting.png", 1140, windowIn(AppPage::connection, TunnelPhase::connecting)},
+        {"window-connection-longest-smallest-window.png", MainWindow::minimumWindowSize.width(),
+         [] { return window(AppPage::connection, {}, Library::longest); }, render,
+         MainWindow::minimumWindowSize.height()},
     };
 }
 

@@ -14,7 +14,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,6 +100,28 @@ QImage renderImportedSheet(QWidget& shown) {
     return render(*sheet);
 }
 
+// The page scrolled to the end of its list.
+QImage renderScrolledToTheEnd(QWidget& shown) {
+    QScrollBar* bar = shown.findChild<QScrollArea*>(QStringLiteral("pageScrollArea"))->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    settle(shown);
+    return render(shown);
+}
+
+// The alert refusing a file whose name is as long as a file's name may be.
+QImage renderRefusedLongName(QWidget& shown) {
+    static QTemporaryDir folder;
+    QFile file(folder.filePath(QString(242, u'W') + QStringLiteral(".mobileconfig")));
+    (void)file.open(QIODevice::WriteOnly);
+    file.write("Not a profile.");
+    file.close();
+    auto* model = shown.findChild<AppModel*>();
+    model->importFile(file.fileName());
+    waitFor([&] { return model->message().has_value(); });
+    settle(shown);
+    return render(*shown.findChild<Alert*>(QStringLiteral("messageAlert")));
+}
+
 std::unique_ptr<QWidget> withSheet() {
     return window(AppPage::locations, [](AppModel& model, const ProfileLibrary&) { model.setShowingAdd(true); });
 }
@@ -113,7 +136,7 @@ std::vector<Shot> locationsShots() {
          }},
         {"window-locations-empty.png", 1140,
          [] {
-             return window(AppPage::locations, {}, false);
+             return window(AppPage::locations, {}, Library::empty);
          }},
         {"window-locations-no-match.png", 1140,
          [] {
@@ -128,6 +151,14 @@ std::vector<Shot> locationsShots() {
         {"sheet-add-location-chooser-smallest-window.png", MainWindow::minimumWindowSize.width(),
          [] { return window(AppPage::locations, importSixLocations); }, renderImportedSheet,
          MainWindow::minimumWindowSize.height()},
+        {"window-locations-longest-smallest-window.png", MainWindow::minimumWindowSize.width(),
+         [] { return window(AppPage::locations, {}, Library::longest); }, render,
+         MainWindow::minimumWindowSize.height()},
+        {"window-locations-scrolled-smallest-window.png", MainWindow::minimumWindowSize.width(),
+         [] { return window(AppPage::locations); }, renderScrolledToTheEnd, MainWindow::minimumWindowSize.height()},
+        {"dialog-remove-location-longest.png", 1140, [] { return window(AppPage::locations, {}, Library::longest); },
+         renderRemovalConfirmation},
+        {"dialog-import-refused-long-name.png", 1140, [] { return window(AppPage::locations); }, renderRefusedLongName},
         {"window-locations-removal-waiting.png", 1140,
          [] {
              return window(AppPage::locations,

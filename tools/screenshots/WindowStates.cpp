@@ -13,7 +13,9 @@
 
 namespace vantorel::screenshots {
 
-std::unique_ptr<QWidget> window(AppPage page, const ModelState& state, bool withLocations) {
+namespace {
+
+ProfileLibrary sampleLibrary() {
     ProfileLibrary library;
     const std::tuple<const char*, const char*, const char*, bool> locations[] = {
         {"London", "United Kingdom", "uk.provider.example", true},
@@ -26,14 +28,33 @@ std::unique_ptr<QWidget> window(AppPage page, const ModelState& state, bool with
         {"S\u00e3o Paulo", "Brazil", "br.provider.example", false},
     };
     for (const auto& [name, country, server, favorite] : locations) {
-        if (withLocations) {
-            library.profiles.push_back(VPNProfile{Uuid::random(), QString::fromUtf8(name).toStdString(), country,
-                                                  server, server, "customer-0042", Uuid::random(), favorite});
-        }
+        library.profiles.push_back(VPNProfile{Uuid::random(), QString::fromUtf8(name).toStdString(), country, server,
+                                              server, "customer-0042", Uuid::random(), favorite});
     }
-    if (withLocations) {
-        library.selectedID = library.profiles[4].id;
+    library.selectedID = library.profiles[4].id;
+    return library;
+}
+
+ProfileLibrary longestLibrary() {
+    ProfileLibrary library;
+    // A host of 253 characters: four labels, three of the longest a label may be.
+    const std::string label(63, 'w');
+    const std::string host = label + "." + label + "." + label + "." + std::string(61, 'w');
+    for (const char last : {'W', 'M', 'Q'}) {
+        const std::string name = std::string(79, 'W') + last;
+        library.profiles.push_back(VPNProfile{Uuid::random(), name, std::string(80, 'W'), host, host,
+                                              std::string(254, 'W'), Uuid::random(), last == 'W'});
     }
+    library.selectedID = library.profiles.front().id;
+    return library;
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> window(AppPage page, const ModelState& state, Library kind) {
+    ProfileLibrary library = kind == Library::sample    ? sampleLibrary()
+                             : kind == Library::longest ? longestLibrary()
+                                                        : ProfileLibrary{};
     library.settings.allowLocalNetwork = true;
     QTemporaryDir folder;
     const auto document = std::filesystem::path(folder.path().toStdString()) / "locations-v1.json";

@@ -9,13 +9,30 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 
 using namespace vantorel;
 using namespace vantorel::screenshots;
 
+namespace {
+
+constexpr const char* usage = "usage: vantorel-screenshots <output folder>\n"
+                              "Renders the interface's building blocks and pages, in the states that\n"
+                              "matter, into PNG files in the folder (created when missing).\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vantorel-screenshots <output folder>\n");
+    // Anything that looks like an option is one: a mistyped flag never becomes a folder.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        if (argc == 2) {
+            std::fprintf(stderr, "vantorel-screenshots: unknown option %s\n", argv[1]);
+        }
+        std::fputs(usage, stderr);
         return 2;
     }
     // Offscreen unless told otherwise: the tool runs on machines without a display. Its screen is a

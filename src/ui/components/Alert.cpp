@@ -14,17 +14,26 @@ namespace vantorel {
 
 Alert::Alert(const QString& title, QWidget* parent)
     : QDialog(parent), m_title(new TextLabel(title, Fonts::system(15, QFont::DemiBold), Palette::text.color(), this)),
+      m_subject(TextLabel::oneLine({}, Fonts::system(13, QFont::Medium), Palette::text.color(), this)),
       m_text(new TextLabel({}, Fonts::system(13), Palette::muted.color(), this)), m_buttons(new QWidget(this)) {
     setWindowTitle(title);
     setAccessibleName(title);
     announceAsAlert(this);
     setWindowModality(Qt::WindowModal);
-    setFixedWidth(alertWidth);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, Palette::background.color());
     setPalette(colors);
     setAutoFillBackground(true);
     m_title->setObjectName(QStringLiteral("alertTitle"));
+    m_subject->setObjectName(QStringLiteral("alertSubject"));
+    m_subject->setElided(true);
+    // The texts take the width the dialog has, which the row of buttons sets, and wrap (or, the
+    // subject, shorten) within it; their own widths would widen the dialog to a line's length.
+    for (TextLabel* label : {m_title, m_subject, m_text}) {
+        label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+    }
+    m_buttons->setMinimumWidth(alertWidth - 2 * 24);
+    m_subject->hide();
     m_text->setObjectName(QStringLiteral("alertText"));
     m_text->setLineSpacing(3);
     m_text->hide();
@@ -36,6 +45,7 @@ Alert::Alert(const QString& title, QWidget* parent)
     column->setContentsMargins(24, 24, 24, 24);
     column->setSpacing(10);
     column->addWidget(m_title);
+    column->addWidget(m_subject);
     column->addWidget(m_text);
     column->addSpacing(12);
     column->addWidget(m_buttons);
@@ -47,14 +57,20 @@ Alert::Alert(const QString& title, QWidget* parent)
     });
 }
 
-void Alert::setText(const QString& text) {
+void Alert::setText(const QString& text, const QString& subject) {
+    m_subject->setText(subject);
+    m_subject->setVisible(!subject.isEmpty());
     m_text->setText(text);
     m_text->setVisible(!text.isEmpty());
-    setAccessibleDescription(text);
+    setAccessibleDescription(subject.isEmpty() ? text : subject + QLatin1Char('\n') + text);
 }
 
 QString Alert::text() const {
     return m_text->text();
+}
+
+QString Alert::subject() const {
+    return m_subject->text();
 }
 
 QPushButton* Alert::addButton(const QString& text, Role role) {

@@ -9,11 +9,11 @@ namespace vantorel {
 
 class TextLabel;
 
-// A small window-modal dialog in the look of the sheet: a title, a message that wraps (a long
-// name in it breaks where it must rather than widening the dialog), and its buttons at the bottom
-// right, the one that answers Return last. Escape and closing it answer as the cancelling button does,
-// when there is one. Screen readers meet it as an alert: its title as the name, the message as the
-// description.
+// A small window-modal dialog in the look of the sheet: a title, what it is about (a file's or a
+// location's name, on one line, shortened with an ellipsis when longer than the dialog is wide), a
+// message that wraps, and its buttons at the bottom right, the one that answers Return last. Escape and closing it
+// answer as the cancelling button does, when there is one. Screen readers meet it as an alert: its title as the name,
+// the message as the description.
 class Alert final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Alert)
@@ -25,8 +25,10 @@ public:
 
     explicit Alert(const QString& title, QWidget* parent = nullptr);
 
-    void setText(const QString& text);
+    // The subject may be empty; screen readers hear it before the text.
+    void setText(const QString& text, const QString& subject = {});
     QString text() const;
+    QString subject() const;
     // Buttons are placed left to right in the order they are added; the accepting or destructive
     // one answers Return, the cancelling one Escape.
     QPushButton* addButton(const QString& text, Role role);
@@ -38,6 +40,7 @@ protected:
 
 private:
     TextLabel* m_title;
+    TextLabel* m_subject;
     TextLabel* m_text;
     QWidget* m_buttons;
     QAbstractButton* m_clicked = nullptr;

@@ -254,7 +254,14 @@ void ContentView::refreshAlert() {
         // A newer message replaces the text of an alert that is still open. A window closed to the
         // tray keeps its message for when it is shown again (showEvent), rather than an alert of
         // its own on the desktop.
-        alert()->setText(*message);
+        // A message about a file names it first, in quotes, on a line of its own: the alert keeps
+        // that to one line, however long the name.
+        const qsizetype lineEnd = message->indexOf(QLatin1Char('\n'));
+        if (message->startsWith(QChar(0x201C)) && lineEnd > 0 && message->at(lineEnd - 1) == QChar(0x201D)) {
+            alert()->setText(message->sliced(lineEnd + 1), message->first(lineEnd));
+        } else {
+            alert()->setText(*message);
+        }
         if (!m_alert->isVisible() && window()->isVisible()) {
             m_alert->open();
         }
