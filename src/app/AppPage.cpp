@@ -29,13 +29,4 @@ std::string_view symbolName(AppPage page) {
     return info(page).symbol;
 }
 
-std::optional<AppPage> appPageFromRawValue(std::string_view raw) {
-    for (const AppPage page : allPages) {
-        if (rawValue(page) == raw) {
-            return page;
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace vantorel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace vantorel {
@@ -16,7 +15,5 @@ inline constexpr std::array<AppPage, 4> allPages{AppPage::connection, AppPage::l
 std::string_view rawValue(AppPage page);
 // The name of the page's symbol image.
 std::string_view symbolName(AppPage page);
-// Exact, case-sensitive match on the title.
-std::optional<AppPage> appPageFromRawValue(std::string_view raw);
 
 } // namespace vantorel

@@ -149,10 +149,6 @@ ProfileRepository::~ProfileRepository() {
     m_state->settled = nullptr;
 }
 
-const std::filesystem::path& ProfileRepository::fileURL() const {
-    return m_state->fileURL;
-}
-
 std::expected<ProfileLibrary, VPNFailure> ProfileRepository::load() const {
     // The checks run on the open descriptor, so nothing can be swapped in between check and read.
     // O_NOFOLLOW refuses a link; O_NONBLOCK keeps a FIFO planted at the path from hanging the open.

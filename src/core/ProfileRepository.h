@@ -39,8 +39,6 @@ public:
     ProfileRepository(const ProfileRepository&) = delete;
     ProfileRepository& operator=(const ProfileRepository&) = delete;
 
-    const std::filesystem::path& fileURL() const;
-
     // The stored library; the empty library when there is no document (nothing is created).
     std::expected<ProfileLibrary, VPNFailure> load() const;
     // Checks, encodes and writes the whole library.

@@ -1,22 +1,6 @@
 #include "TunnelService.h"
 
-#include <QObject>
-
 namespace vantorel {
-
-const SystemVpnManager& SystemVpnManager::shared() {
-    static const SystemVpnManager manager{"org.freedesktop.NetworkManager"};
-    return manager;
-}
-
-TunnelService::TunnelService() : m_manager(SystemVpnManager::shared()) {}
-
-TunnelService::~TunnelService() {
-    // The observer goes first, so that no notification can arrive while the rest is released.
-    if (m_observer) {
-        QObject::disconnect(*m_observer);
-    }
-}
 
 void TunnelService::setChanged(Changed changed) {
     m_changed = std::move(changed);

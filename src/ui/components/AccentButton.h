@@ -22,7 +22,6 @@ public:
     void setSymbol(const QString& name);
     QString symbol() const { return m_symbol; }
     void setBusy(bool busy);
-    bool isBusy() const { return m_busy; }
     void setPadding(const QMargins& padding);
     // Gap between the symbol (or spinner) and the text.
     void setLabelSpacing(int spacing);

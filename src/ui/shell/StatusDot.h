@@ -13,7 +13,6 @@ public:
     explicit StatusDot(QWidget* parent = nullptr);
 
     void setLit(bool lit);
-    bool isLit() const { return m_lit; }
     QColor color() const;
 
     QSize sizeHint() const override { return {6, 6}; }
