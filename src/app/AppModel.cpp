@@ -1,5 +1,6 @@
 #include "AppModel.h"
 
+#include "app/UserText.h"
 #include "core/NameCollator.h"
 #include "core/PlatformText.h"
 #include "core/ProfileRepository.h"
@@ -23,14 +24,6 @@ namespace {
 
 std::string utf8(const QString& text) {
     return text.toStdString();
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString describe(const VPNFailure& failure) {
-    return QString::fromStdString(std::string(failure.description()));
 }
 
 std::optional<std::filesystem::path> platformDocumentPath() {
@@ -86,7 +79,7 @@ void AppModel::start(std::optional<std::filesystem::path> documentPath, Document
         if (timedOut == Operation::adding) {
             publish(m_addFailure, describe(VPNFailure::credentialsUnavailable()));
         } else {
-            publish(m_message, toQString(platformText().credentialLeftBehind));
+            publish(m_message, platformWords(platformText().credentialLeftBehind));
         }
         endOperation();
     });
@@ -276,7 +269,7 @@ void AppModel::giveUp() {
     }
     stopOperation();
     if (given == Operation::removing) {
-        publish(m_message, toQString(platformText().credentialLeftBehind));
+        publish(m_message, platformWords(platformText().credentialLeftBehind));
     }
     endOperation();
 }
@@ -296,7 +289,7 @@ void AppModel::remove(VPNProfile profile) {
     // change tries again to delete it.
     m_repository->deleteCredential(profile, m_library, stop, [this](CredentialVault::Result deleted) {
         if (!deleted) {
-            publish(m_message, toQString(platformText().credentialLeftBehind));
+            publish(m_message, platformWords(platformText().credentialLeftBehind));
         }
         endOperation();
     });
@@ -359,8 +352,13 @@ void AppModel::importFile(const QString& file) {
     m_reader->read(
         QFile::encodeName(file).toStdString(), [this, name = read.fileName()](ProviderFileReader::Result reading) {
             // A refusal names the file, by its name alone: the folder it is in is the person's own.
+            // The name is on a line of its own, so line breaks in it (a file's name may hold any
+            // character but "/") are shown as spaces.
             if (!reading) {
-                publish(m_message, QStringLiteral("\u201C%1\u201D\n%2").arg(name, describe(reading.error())));
+                QString shown = name;
+                shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+                //: A refused file: its name in quotes, on a line of its own, then why it was refused.
+                publish(m_message, tr("\u201C%1\u201D\n%2").arg(shown, describe(reading.error())));
                 return;
             }
             offerImport(std::move(*reading));

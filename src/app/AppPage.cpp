@@ -1,5 +1,7 @@
 #include "AppPage.h"
 
+#include <QtGlobal>
+
 namespace vantorel {
 namespace {
 
@@ -10,10 +12,10 @@ struct PageInfo {
 
 // In the order of AppPage's cases.
 constexpr std::array<PageInfo, allPages.size()> pages{{
-    {"Connection", "shield.lefthalf.filled"},
-    {"Locations", "globe.americas"},
-    {"Preferences", "slider.horizontal.3"},
-    {"Your service", "person.crop.circle"},
+    {QT_TRANSLATE_NOOP("AppPage", "Connection"), "shield.lefthalf.filled"},
+    {QT_TRANSLATE_NOOP("AppPage", "Locations"), "globe.americas"},
+    {QT_TRANSLATE_NOOP("AppPage", "Preferences"), "slider.horizontal.3"},
+    {QT_TRANSLATE_NOOP("AppPage", "Your service"), "person.crop.circle"},
 }};
 
 const PageInfo& info(AppPage page) {

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "app/UserText.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +10,10 @@
 
 namespace vantorel {
 namespace {
+
+QString text(const char* english) {
+    return QCoreApplication::translate("CommandLine", english);
+}
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -23,20 +29,22 @@ CommandLine parseCommandLine(int argc, char** argv) {
     QCoreApplication core(count, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vantorel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTOREL_VERSION));
+    installTranslations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Keep your own list of IKEv2 VPN locations, with their passwords in the secret store."));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
+        "CommandLine", "Keep your own list of IKEv2 VPN locations, with their passwords in the secret store.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption hidden(QStringLiteral("hidden"),
-                                    QStringLiteral("Start in the tray without showing the window."));
+    const QCommandLineOption hidden(
+        QStringLiteral("hidden"),
+        text(QT_TRANSLATE_NOOP("CommandLine", "Start in the tray without showing the window.")));
     parser.addOption(hidden);
     parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("A VPN provider's profile to import: strongSwan (.sswan), Apple (.mobileconfig) or "
-                       "NetworkManager (.nmconnection)."),
-        QStringLiteral("[file]"));
+        text(QT_TRANSLATE_NOOP("CommandLine", "file")),
+        text(QT_TRANSLATE_NOOP("CommandLine", "A VPN provider's profile to import: strongSwan (.sswan), "
+                                              "Apple (.mobileconfig) or NetworkManager (.nmconnection).")),
+        text(QT_TRANSLATE_NOOP("CommandLine", "[file]")));
     // Qt's own options, which the application object reads later ("-platform xcb"): known here, so
     // that they are not taken for mistakes.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -54,10 +62,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
 
     CommandLine result;
     if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        const QString problem =
-            parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1))
-                : parser.errorText();
+        const QString problem = parser.errorText().isEmpty()
+                                    ? text(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                                          .arg(parser.positionalArguments().at(1))
+                                    : parser.errorText();
         print(stderr, QStringLiteral("vantorel: %1\n\n%2").arg(problem, parser.helpText()));
         result.exitStatus = 2;
     } else if (parser.isSet(help)) {

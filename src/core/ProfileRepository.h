@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "CredentialVault.h"
 #include "ProfileLibrary.h"
+#include "Translatable.h"
 #include "VPNFailure.h"
 #include "VPNProfile.h"
 
@@ -73,7 +74,8 @@ private:
 };
 
 namespace messages {
-inline constexpr std::string_view password = "Enter a connection password of at most 1,024 bytes.";
+inline constexpr std::string_view password =
+    VANTOREL_TRANSLATABLE("VPNFailure", "Enter a connection password of at most 1,024 bytes.");
 } // namespace messages
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #include "ProviderFile.h"
 
+#include "Translatable.h"
+
 #include <algorithm>
 
 namespace vantorel {
@@ -11,31 +13,39 @@ bool ProviderFile::carriesPassword() const {
 VPNFailure importFailure(ImportProblem problem) {
     switch (problem) {
     case ImportProblem::notRegularFile:
-        return VPNFailure::invalid("This is not a regular file, so it cannot be imported.");
+        return VPNFailure::invalid(
+            VANTOREL_TRANSLATABLE("VPNFailure", "This is not a regular file, so it cannot be imported."));
     case ImportProblem::tooLarge:
-        return VPNFailure::invalid("This file is larger than 1 MiB, too large to be a VPN profile.");
+        return VPNFailure::invalid(
+            VANTOREL_TRANSLATABLE("VPNFailure", "This file is larger than 1 MiB, too large to be a VPN profile."));
     case ImportProblem::unreadable:
-        return VPNFailure::invalid("This file could not be read. Check that it still exists and that you may open it.");
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure", "This file could not be read. Check that it still exists and that you may open it."));
     case ImportProblem::otherFormat:
-        return VPNFailure::invalid("This file is not a VPN profile Vantorel can read. Use the .sswan, .mobileconfig or "
-                                   ".nmconnection profile from your provider.");
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure", "This file is not a VPN profile Vantorel can read. Use the .sswan, .mobileconfig or "
+                          ".nmconnection profile from your provider."));
     case ImportProblem::damaged:
-        return VPNFailure::invalid("This VPN profile is damaged and cannot be read. Ask your provider for a new copy.");
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure", "This VPN profile is damaged and cannot be read. Ask your provider for a new copy."));
     case ImportProblem::noIkev2:
-        return VPNFailure::invalid("This VPN profile holds no IKEv2 connection.");
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE("VPNFailure", "This VPN profile holds no IKEv2 connection."));
     case ImportProblem::notUserPassword:
-        return VPNFailure::invalid(
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure",
             "The IKEv2 connections in this profile sign in with a certificate or a shared secret. Vantorel keeps "
-            "connections that sign in with a user name and password.");
+            "connections that sign in with a user name and password."));
     case ImportProblem::encrypted:
-        return VPNFailure::invalid(
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure",
             "This VPN profile is encrypted for one device and cannot be read. Ask your provider for an unencrypted "
-            "copy.");
+            "copy."));
     case ImportProblem::alteredAfterSigning:
-        return VPNFailure::invalid("This VPN profile was changed after it was signed, so it may not be what your "
-                                   "provider sent. Ask your provider for a new copy.");
+        return VPNFailure::invalid(VANTOREL_TRANSLATABLE(
+            "VPNFailure", "This VPN profile was changed after it was signed, so it may not be what your "
+                          "provider sent. Ask your provider for a new copy."));
     }
-    return VPNFailure::invalid("This file could not be read.");
+    return VPNFailure::invalid(VANTOREL_TRANSLATABLE("VPNFailure", "This file could not be read."));
 }
 
 // The pipe's format: a status byte (0, or the ImportProblem), then for a file a flags byte (bit 0:

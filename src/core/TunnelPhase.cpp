@@ -1,5 +1,7 @@
 #include "TunnelPhase.h"
 
+#include "Translatable.h"
+
 #include <array>
 
 namespace vantorel {
@@ -13,13 +15,13 @@ struct PhaseInfo {
 };
 
 constexpr std::array<PhaseInfo, 7> phases{{
-    {TunnelPhase::unavailable, "unavailable", "Setup required", false},
-    {TunnelPhase::disconnected, "disconnected", "Not connected", false},
-    {TunnelPhase::connecting, "connecting", "Connecting", true},
-    {TunnelPhase::connected, "connected", "VPN connected", true},
-    {TunnelPhase::reconnecting, "reconnecting", "Reconnecting", true},
-    {TunnelPhase::disconnecting, "disconnecting", "Disconnecting", true},
-    {TunnelPhase::unknown, "unknown", "Status unavailable", false},
+    {TunnelPhase::unavailable, "unavailable", VANTOREL_TRANSLATABLE("TunnelPhase", "Setup required"), false},
+    {TunnelPhase::disconnected, "disconnected", VANTOREL_TRANSLATABLE("TunnelPhase", "Not connected"), false},
+    {TunnelPhase::connecting, "connecting", VANTOREL_TRANSLATABLE("TunnelPhase", "Connecting"), true},
+    {TunnelPhase::connected, "connected", VANTOREL_TRANSLATABLE("TunnelPhase", "VPN connected"), true},
+    {TunnelPhase::reconnecting, "reconnecting", VANTOREL_TRANSLATABLE("TunnelPhase", "Reconnecting"), true},
+    {TunnelPhase::disconnecting, "disconnecting", VANTOREL_TRANSLATABLE("TunnelPhase", "Disconnecting"), true},
+    {TunnelPhase::unknown, "unknown", VANTOREL_TRANSLATABLE("TunnelPhase", "Status unavailable"), false},
 }};
 
 const PhaseInfo& info(TunnelPhase phase) {

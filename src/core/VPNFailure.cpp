@@ -2,6 +2,7 @@
 
 #include "PlatformText.h"
 #include "Text.h"
+#include "Translatable.h"
 
 namespace vantorel {
 
@@ -10,9 +11,12 @@ std::string_view VPNFailure::description() const {
     case Kind::invalid:
         return m_message;
     case Kind::credentialsUnavailable:
-        return "The connection password is unavailable. Add the location again with your provider credentials.";
+        return VANTOREL_TRANSLATABLE(
+            "VPNFailure",
+            "The connection password is unavailable. Add the location again with your provider credentials.");
     case Kind::storageUnavailable:
-        return "Your saved locations could not be read or saved. Existing data has been preserved.";
+        return VANTOREL_TRANSLATABLE(
+            "VPNFailure", "Your saved locations could not be read or saved. Existing data has been preserved.");
     case Kind::signingRequired:
         return platformText().signingRequired;
     case Kind::operationFailed:

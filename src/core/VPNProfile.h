@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Translatable.h"
 #include "Uuid.h"
 #include "VPNFailure.h"
 
@@ -34,12 +35,13 @@ struct VPNProfile {
 
 namespace messages {
 inline constexpr std::string_view nameAndCountry =
-    "Enter a location name and country, using at most 80 characters each.";
-inline constexpr std::string_view server =
-    "Enter the provider\u2019s server hostname, without https://, a port or a path.";
-inline constexpr std::string_view remoteIdentifier =
-    "Enter the server certificate identity supplied by your provider, such as vpn.example.com.";
-inline constexpr std::string_view username = "Enter the VPN username supplied by your provider.";
+    VANTOREL_TRANSLATABLE("VPNFailure", "Enter a location name and country, using at most 80 characters each.");
+inline constexpr std::string_view server = VANTOREL_TRANSLATABLE(
+    "VPNFailure", "Enter the provider\u2019s server hostname, without https://, a port or a path.");
+inline constexpr std::string_view remoteIdentifier = VANTOREL_TRANSLATABLE(
+    "VPNFailure", "Enter the server certificate identity supplied by your provider, such as vpn.example.com.");
+inline constexpr std::string_view username =
+    VANTOREL_TRANSLATABLE("VPNFailure", "Enter the VPN username supplied by your provider.");
 } // namespace messages
 
 } // namespace vantorel

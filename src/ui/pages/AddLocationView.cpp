@@ -1,6 +1,7 @@
 #include "ui/pages/AddLocationView.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
@@ -46,8 +47,8 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     column->setSpacing(21);
     auto* heading = new QHBoxLayout;
     heading->setContentsMargins(0, 0, barRoom, 0);
-    heading->addWidget(new PageHeading(QStringLiteral("A NEW WAY TO CONNECT"), QStringLiteral("Add a VPN location"),
-                                       QStringLiteral("Use IKEv2 details supplied by your VPN provider."), this));
+    heading->addWidget(new PageHeading(tr("A NEW WAY TO CONNECT"), tr("Add a VPN location"),
+                                       tr("Use IKEv2 details supplied by your VPN provider."), this));
     column->addLayout(heading);
 
     // Between the title and the buttons, what may not fit a small screen scrolls, so that the title,
@@ -72,18 +73,17 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
         input->setObjectName(QLatin1String(name));
         return input;
     };
-    m_name = field(QStringLiteral("Location name"), QStringLiteral("London"), "nameField");
-    m_country = field(QStringLiteral("Country"), QStringLiteral("United Kingdom"), "countryField");
+    m_name = field(tr("Location name"), tr("London"), "nameField");
+    m_country = field(tr("Country"), tr("United Kingdom"), "countryField");
     auto* pair = new QHBoxLayout;
     pair->setSpacing(16);
     pair->addWidget(m_name, 1);
     pair->addWidget(m_country, 1);
     middle->addLayout(pair);
-    m_server = field(QStringLiteral("Server hostname"), QStringLiteral("uk.provider.example"), "serverField");
-    m_identity = field(QStringLiteral("Server certificate identity"),
-                       QStringLiteral("Exact remote ID from your provider"), "identityField");
-    m_username = field(QStringLiteral("VPN username"), QStringLiteral("Customer VPN username"), "usernameField");
-    m_password = field(QStringLiteral("VPN password"), toQString(platformText().passwordPlaceholder), "passwordField",
+    m_server = field(tr("Server hostname"), QStringLiteral("uk.provider.example"), "serverField");
+    m_identity = field(tr("Server certificate identity"), tr("Exact remote ID from your provider"), "identityField");
+    m_username = field(tr("VPN username"), tr("Customer VPN username"), "usernameField");
+    m_password = field(tr("VPN password"), platformWords(platformText().passwordPlaceholder), "passwordField",
                        InputField::Kind::secret);
     for (QWidget* input : {m_server, m_identity, m_username, m_password}) {
         middle->addWidget(input);
@@ -93,28 +93,28 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     m_error->hide();
     announceAsAlert(m_error);
     middle->addWidget(m_error);
-    m_waiting = new Notice(QStringLiteral("clock"), toQString(platformText().waitingToStore), m_middle);
+    m_waiting = new Notice(QStringLiteral("clock"), platformWords(platformText().waitingToStore), m_middle);
     m_waiting->setObjectName(QStringLiteral("waitingNotice"));
     m_waiting->hide();
     middle->addWidget(m_waiting);
     if (m_file && m_file->carriesPassword()) {
-        auto* notice = new Notice(
-            QStringLiteral("key"),
-            QStringLiteral("This file holds your password in plain text. You can delete the file once the location "
-                           "is saved."),
-            m_middle);
+        auto* notice =
+            new Notice(QStringLiteral("key"),
+                       tr("This file holds your password in plain text. You can delete the file once the location "
+                          "is saved."),
+                       m_middle);
         notice->setObjectName(QStringLiteral("passwordNotice"));
         middle->addWidget(notice);
     }
     if (m_file && m_file->carriesAuthority) {
         auto* notice = new Notice(QStringLiteral("info.circle"),
-                                  QStringLiteral("This file also carries your provider\u2019s own certificate "
-                                                 "authority, which this version does not use."),
+                                  tr("This file also carries your provider\u2019s own certificate "
+                                     "authority, which this version does not use."),
                                   m_middle);
         notice->setObjectName(QStringLiteral("authorityNotice"));
         middle->addWidget(notice);
     }
-    middle->addWidget(new Notice(QStringLiteral("lock"), toQString(platformText().addLocationNotice), m_middle));
+    middle->addWidget(new Notice(QStringLiteral("lock"), platformWords(platformText().addLocationNotice), m_middle));
     middle->addStretch(1);
     m_scroll->setWidget(m_middle);
     // The scroll area keeps the middle's changes of size to itself; the sheet, which is as tall as
@@ -122,10 +122,10 @@ AddLocationView::AddLocationView(AppModel& model, std::optional<ProviderFile> fi
     m_middle->installEventFilter(this);
     column->addWidget(m_scroll, 1);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_cancel->setAutoDefault(false);
-    m_save = new AccentButton(QStringLiteral("Save location"), this);
+    m_save = new AccentButton(tr("Save location"), this);
     m_save->setObjectName(QStringLiteral("saveButton"));
     m_save->setFont(Fonts::system(13, QFont::Medium));
     m_save->setPadding(QMargins(16, 9, 16, 9));
@@ -188,7 +188,7 @@ void AddLocationView::showError(const QString& text) {
 
 QWidget* AddLocationView::buildChoices(QWidget* parent) {
     auto* block = new QWidget(parent);
-    auto* label = TextLabel::oneLine(QStringLiteral("Location from this file"), Fonts::system(12, QFont::Medium),
+    auto* label = TextLabel::oneLine(tr("Location from this file"), Fonts::system(12, QFont::Medium),
                                      Palette::text.color(), block);
     auto* box = new Panel(block);
     box->setCornerRadius(8);

@@ -1,6 +1,7 @@
 #include "ui/pages/ConnectionView.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
@@ -21,6 +22,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -44,7 +46,7 @@ ConnectionView::ConnectionView(AppModel& model, QWidget* parent) : QWidget(paren
     column->addWidget(buildHeader());
     column->addWidget(buildStatusCard());
     column->addWidget(buildFigures());
-    auto* notice = new Notice(QStringLiteral("info.circle"), toQString(platformText().previewNotice), this);
+    auto* notice = new Notice(QStringLiteral("info.circle"), platformWords(platformText().previewNotice), this);
     notice->setObjectName(QStringLiteral("previewNotice"));
     column->addWidget(notice);
 
@@ -59,10 +61,10 @@ QWidget* ConnectionView::buildHeader() {
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(9);
-    texts->addWidget(new Eyebrow(QStringLiteral("YOUR PRIVATE CONNECTION"), header));
-    texts->addWidget(new TextLabel(QStringLiteral("A little more peace of mind."), Fonts::rounded(29, QFont::DemiBold),
+    texts->addWidget(new Eyebrow(tr("YOUR PRIVATE CONNECTION"), header));
+    texts->addWidget(new TextLabel(tr("A little more peace of mind."), Fonts::rounded(29, QFont::DemiBold),
                                    Palette::text.color(), header));
-    texts->addWidget(new TextLabel(QStringLiteral("One place to connect, wherever life takes you."), Fonts::system(13),
+    texts->addWidget(new TextLabel(tr("One place to connect, wherever life takes you."), Fonts::system(13),
                                    Palette::muted.color(), header));
     row->addLayout(texts, 1);
 
@@ -72,8 +74,8 @@ QWidget* ConnectionView::buildHeader() {
     badge->setFill(Palette::violet.color(0.08));
     auto* badgeRow = new QHBoxLayout(badge);
     badgeRow->setContentsMargins(12, 7, 12, 7);
-    badgeRow->addWidget(TextLabel::oneLine(toQString(platformText().connectionBadge), Fonts::system(11, QFont::Medium),
-                                           Palette::violet.color(), badge));
+    badgeRow->addWidget(TextLabel::oneLine(platformWords(platformText().connectionBadge),
+                                           Fonts::system(11, QFont::Medium), Palette::violet.color(), badge));
     row->addWidget(badge, 0, Qt::AlignTop);
     return header;
 }
@@ -96,8 +98,7 @@ QWidget* ConnectionView::buildStatusCard() {
     m_statusLabel->setColor(Palette::muted.color());
     topRow->addWidget(m_statusLabel, 0, Qt::AlignVCenter);
     topRow->addStretch(1);
-    topRow->addWidget(TextLabel::oneLine(QStringLiteral("LOCAL PREVIEW"),
-                                         Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.0),
+    topRow->addWidget(TextLabel::oneLine(tr("LOCAL PREVIEW"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.0),
                                          Palette::violet.color(), card),
                       0, Qt::AlignVCenter);
     column->addLayout(topRow);
@@ -180,7 +181,7 @@ QWidget* ConnectionView::buildBottomRow(QWidget* parent) {
     lines->addWidget(m_locationDetail);
     row->addLayout(lines, 1);
 
-    auto* manage = new TextButton(QStringLiteral("Manage locations"), bottom);
+    auto* manage = new TextButton(tr("Manage locations"), bottom);
     manage->setObjectName(QStringLiteral("manageLocationsButton"));
     manage->setFont(Fonts::system(12));
     manage->setColor(Palette::violet.color());
@@ -198,12 +199,12 @@ QWidget* ConnectionView::buildFigures() {
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(14);
     const PlatformText& words = platformText();
-    auto* protocol = new MetricCard(QStringLiteral("network"), QStringLiteral("PROTOCOL"), QStringLiteral("IKEv2"),
-                                    toQString(words.protocolDetail), figures);
-    m_session = new MetricCard(QStringLiteral("clock"), QStringLiteral("SESSION"), emDash, {}, figures);
+    auto* protocol = new MetricCard(QStringLiteral("network"), tr("PROTOCOL"), QStringLiteral("IKEv2"),
+                                    platformWords(words.protocolDetail), figures);
+    m_session = new MetricCard(QStringLiteral("clock"), tr("SESSION"), emDash, {}, figures);
     m_session->setObjectName(QStringLiteral("sessionTile"));
-    m_locationCount = new MetricCard(QStringLiteral("globe"), QStringLiteral("LOCATIONS"), {},
-                                     toQString(words.locationsDetail), figures);
+    m_locationCount =
+        new MetricCard(QStringLiteral("globe"), tr("LOCATIONS"), {}, platformWords(words.locationsDetail), figures);
     m_locationCount->setObjectName(QStringLiteral("locationsTile"));
     for (auto* card : {protocol, m_session, m_locationCount}) {
         row->addWidget(card, 1, Qt::AlignVCenter);
@@ -231,19 +232,19 @@ QString ConnectionView::statusDetail() const {
     const PlatformText& words = platformText();
     switch (m_model.phase()) {
     case TunnelPhase::unavailable:
-        return QStringLiteral("Your app is ready to explore.\nActivate a VPN service to start connecting.");
+        return tr("Your app is ready to explore.\nActivate a VPN service to start connecting.");
     case TunnelPhase::disconnected:
-        return QStringLiteral("Your traffic is not using Vantorel.");
+        return tr("Your traffic is not using Vantorel.");
     case TunnelPhase::connecting:
-        return toQString(words.connectingDetail);
+        return platformWords(words.connectingDetail);
     case TunnelPhase::connected:
-        return toQString(words.connectedDetail);
+        return platformWords(words.connectedDetail);
     case TunnelPhase::reconnecting:
-        return QStringLiteral("The connection is recovering. Protection is not confirmed.");
+        return tr("The connection is recovering. Protection is not confirmed.");
     case TunnelPhase::disconnecting:
-        return toQString(words.disconnectingDetail);
+        return platformWords(words.disconnectingDetail);
     case TunnelPhase::unknown:
-        return QStringLiteral("Refresh the connection status before continuing.");
+        return tr("Refresh the connection status before continuing.");
     }
     return {};
 }
@@ -251,12 +252,12 @@ QString ConnectionView::statusDetail() const {
 QString ConnectionView::primaryTitle() const {
     const TunnelPhase phase = m_model.phase();
     if (isActive(phase)) {
-        return QStringLiteral("Disconnect");
+        return tr("Disconnect");
     }
     if (phase == TunnelPhase::unknown) {
-        return QStringLiteral("Refresh status");
+        return tr("Refresh status");
     }
-    return QStringLiteral("Set up your service");
+    return tr("Set up your service");
 }
 
 void ConnectionView::primaryAction() {
@@ -274,13 +275,13 @@ void ConnectionView::primaryAction() {
 void ConnectionView::refresh() {
     const TunnelPhase phase = m_model.phase();
     const bool connected = phase == TunnelPhase::connected;
-    m_statusLabel->setText(connected ? QStringLiteral("CONNECTION ACTIVE") : QStringLiteral("CONNECTION STATUS"));
+    m_statusLabel->setText(connected ? tr("CONNECTION ACTIVE") : tr("CONNECTION STATUS"));
     m_badgeSymbol->setSymbol(connected ? QStringLiteral("checkmark.shield.fill")
                                        : QStringLiteral("shield.lefthalf.filled"));
     m_badgeSymbol->setColor((connected ? Palette::lime : Palette::violet).color());
-    m_title->setText(toQString(title(phase)));
+    m_title->setText(phaseTitle(phase));
     m_detail->setText(statusDetail());
-    m_detail->setMaximumWidth(390);
+    fitDetailBetweenDots();
 
     m_primary->setText(primaryTitle());
     m_primary->setSymbol(isActive(phase) ? QStringLiteral("power") : QStringLiteral("arrow.right"));
@@ -288,7 +289,7 @@ void ConnectionView::refresh() {
     m_primary->setEnabled(!m_model.busy() && phase != TunnelPhase::disconnecting);
 
     refreshLocationLines();
-    m_locationCount->setValue(QString::number(m_model.library().profiles.size()));
+    m_locationCount->setValue(QLocale().toString(qulonglong(m_model.library().profiles.size())));
     refreshSession();
 }
 
@@ -299,13 +300,12 @@ void ConnectionView::refreshLocationLines() {
     if (isActive(m_model.phase())) {
         // The location the tunnel reports, never the selection: they need not be the same.
         const auto active = m_model.activeProfile();
-        name = active ? QString::fromStdString(active->name) : QStringLiteral("Current VPN session");
-        detail = active ? QString::fromStdString(active->country) : toQString(words.sessionManagedBy);
+        name = active ? QString::fromStdString(active->name) : tr("Current VPN session");
+        detail = active ? QString::fromStdString(active->country) : platformWords(words.sessionManagedBy);
     } else {
         const auto selected = m_model.library().selected();
-        name = selected ? QString::fromStdString(selected->name) : QStringLiteral("Choose your first location");
-        detail = selected ? QString::fromStdString(selected->country)
-                          : QStringLiteral("Add a location from your VPN service");
+        name = selected ? QString::fromStdString(selected->name) : tr("Choose your first location");
+        detail = selected ? QString::fromStdString(selected->country) : tr("Add a location from your VPN service");
     }
     m_locationName->setText(name);
     m_locationDetail->setText(detail);
@@ -328,7 +328,7 @@ void ConnectionView::refreshSession() {
     const bool connected = m_model.phase() == TunnelPhase::connected;
     const auto& since = m_model.connectedAt();
     const PlatformText& words = platformText();
-    m_session->setDetail(connected ? toQString(words.sessionReportedBy) : QStringLiteral("No active session"));
+    m_session->setDetail(connected ? platformWords(words.sessionReportedBy) : tr("No active session"));
     if (!connected || !since) {
         m_sessionTimer->stop();
         m_session->setValueDesign(Fonts::Design::standard);

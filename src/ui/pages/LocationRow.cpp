@@ -73,14 +73,14 @@ QStaticText RowTexts::line(const QString& text, const QFont& font, int width) {
 LocationRow::LocationRow(RowTexts& texts, QWidget* parent)
     : QWidget(parent), m_texts(texts), m_star(new SymbolButton(QStringLiteral("star"), this)),
       m_select(new PlainButton(this)), m_menuButton(new SymbolButton(QStringLiteral("ellipsis"), this)),
-      m_remove(new QAction(QStringLiteral("Remove location\u2026"), this)) {
+      m_remove(new QAction(tr("Remove location\u2026"), this)) {
     m_star->setObjectName(QStringLiteral("favoriteButton"));
     m_star->setFont(Fonts::system(13));
     m_select->setObjectName(QStringLiteral("selectButton"));
     m_select->setCursor(Qt::PointingHandCursor);
     // As wide as its longer title, so that the controls of every row line up.
     static const int selectWidth = [this] {
-        m_select->setText(QStringLiteral("Selected"));
+        m_select->setText(tr("Selected"));
         return m_select->sizeHint().width();
     }();
     m_select->setMinimumWidth(selectWidth);
@@ -124,19 +124,18 @@ void LocationRow::setLocation(const VPNProfile& profile, bool selected, bool can
     if (!m_filled || !sameTexts) {
         setAccessibleName(name);
         setAccessibleDescription(detailText(profile));
-        m_menuButton->setAccessibleName(QStringLiteral("More actions for %1").arg(name));
+        m_menuButton->setAccessibleName(tr("More actions for %1").arg(name));
         m_textsReady = false;
         update();
     }
     m_star->setSymbol(profile.favorite ? QStringLiteral("star.fill") : QStringLiteral("star"));
     m_star->setColor((profile.favorite ? Palette::lime : Palette::muted).color());
-    m_star->setAccessibleName(profile.favorite ? QStringLiteral("Remove %1 from favorites").arg(name)
-                                               : QStringLiteral("Favorite %1").arg(name));
+    m_star->setAccessibleName(profile.favorite ? tr("Remove %1 from favorites").arg(name)
+                                               : tr("Favorite %1").arg(name));
     m_star->setEnabled(canEdit);
-    m_select->setText(selected ? QStringLiteral("Selected") : QStringLiteral("Select"));
+    m_select->setText(selected ? tr("Selected") : tr("Select"));
     // A screen reader hears the button out of its row, so its name says which location it is for.
-    m_select->setAccessibleName(selected ? QStringLiteral("Selected %1").arg(name)
-                                         : QStringLiteral("Select %1").arg(name));
+    m_select->setAccessibleName(selected ? tr("Selected %1").arg(name) : tr("Select %1").arg(name));
     m_select->setEnabled(canEdit && !selected);
     m_menuButton->setEnabled(canEdit);
     m_selected = selected;

@@ -1,6 +1,7 @@
 #include "ui/pages/LocationsView.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
@@ -46,17 +47,15 @@ LocationsView::LocationsView(AppModel& model, QWidget* parent) : QWidget(parent)
     column->addWidget(buildEmptyState());
     column->addWidget(new Notice(
         QStringLiteral("key.horizontal"),
-        QStringLiteral(
-            "Only add customer VPN credentials here. Reseller API keys belong on your service\u2019s backend."),
-        this));
+        tr("Only add customer VPN credentials here. Reseller API keys belong on your service\u2019s backend."), this));
     // The page is only ever taller than its content for a moment, when the list has shrunk and the
     // page area has not caught up yet: the room goes below the content, so that the list is not
     // pushed down (and its rows out of view) meanwhile.
     column->addStretch(1);
 
-    m_confirmation = new Alert(QStringLiteral("Remove this location and its saved password?"), this);
+    m_confirmation = new Alert(tr("Remove this location and its saved password?"), this);
     m_confirmation->setObjectName(QStringLiteral("removalConfirmation"));
-    QPushButton* cancel = m_confirmation->addButton(QStringLiteral("Cancel"), Alert::Role::cancel);
+    QPushButton* cancel = m_confirmation->addButton(tr("Cancel"), Alert::Role::cancel);
     cancel->setObjectName(QStringLiteral("cancelRemoveButton"));
     m_confirmRemove = m_confirmation->addButton({}, Alert::Role::destructive);
     m_confirmRemove->setObjectName(QStringLiteral("confirmRemoveButton"));
@@ -77,10 +76,10 @@ QWidget* LocationsView::buildHeader() {
     auto* header = new QWidget(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new PageHeading(QStringLiteral("YOUR WAY OUT"), QStringLiteral("Find your place."),
-                                   QStringLiteral("Your saved VPN locations, all in one place."), header),
+    row->addWidget(new PageHeading(tr("YOUR WAY OUT"), tr("Find your place."),
+                                   tr("Your saved VPN locations, all in one place."), header),
                    1, Qt::AlignVCenter);
-    m_add = new AccentButton(QStringLiteral("Add location"), header);
+    m_add = new AccentButton(tr("Add location"), header);
     m_add->setObjectName(QStringLiteral("addButton"));
     m_add->setFont(Fonts::system(13));
     m_add->setSymbol(QStringLiteral("plus"));
@@ -111,8 +110,8 @@ QWidget* LocationsView::buildSearchRow() {
     m_search->setObjectName(QStringLiteral("searchField"));
     m_search->setFrame(false);
     m_search->setFont(Fonts::system(13));
-    m_search->setPlaceholderText(QStringLiteral("Search locations or countries"));
-    m_search->setAccessibleName(QStringLiteral("Search locations or countries"));
+    m_search->setPlaceholderText(tr("Search locations or countries"));
+    m_search->setAccessibleName(tr("Search locations or countries"));
     m_search->setInputMethodHints(Qt::ImhNoPredictiveText);
     m_search->setClearButtonEnabled(false);
     auto colors = m_search->palette();
@@ -128,10 +127,10 @@ QWidget* LocationsView::buildSearchRow() {
     boxRow->addWidget(m_search, 1);
     row->addWidget(box, 1);
 
-    m_favorites = new ToggleButton(QStringLiteral("star"), QStringLiteral("Favorites"), searchRow);
+    m_favorites = new ToggleButton(QStringLiteral("star"), tr("Favorites"), searchRow);
     m_favorites->setObjectName(QStringLiteral("favoritesToggle"));
     m_favorites->setFont(Fonts::system(13));
-    m_favorites->setAccessibleName(QStringLiteral("Favorites only"));
+    m_favorites->setAccessibleName(tr("Favorites only"));
     // `toggled` also hears assistive technology; the model's own value, shown back, is no change.
     connect(m_favorites, &QAbstractButton::toggled, this, [this](bool on) {
         if (on != m_model.favoritesOnly()) {
@@ -201,14 +200,14 @@ void LocationsView::refreshEmptyState(bool anyLocation, bool canEdit) {
     // location even while a search is typed.
     m_emptyStateAdds = !anyLocation;
     if (m_emptyStateAdds) {
-        m_emptyTitle->setText(QStringLiteral("A world of possibilities. Your first stop is setup."));
-        m_emptyDetail->setText(toQString(platformText().emptyLocationsDetail));
-        m_emptyButton->setText(QStringLiteral("Add your first location"));
+        m_emptyTitle->setText(tr("A world of possibilities. Your first stop is setup."));
+        m_emptyDetail->setText(platformWords(platformText().emptyLocationsDetail));
+        m_emptyButton->setText(tr("Add your first location"));
         m_emptyButton->setEnabled(canEdit);
     } else {
-        m_emptyTitle->setText(QStringLiteral("No matching locations."));
-        m_emptyDetail->setText(QStringLiteral("Try a different search or turn off the Favorites filter."));
-        m_emptyButton->setText(QStringLiteral("Clear filters"));
+        m_emptyTitle->setText(tr("No matching locations."));
+        m_emptyDetail->setText(tr("Try a different search or turn off the Favorites filter."));
+        m_emptyButton->setText(tr("Clear filters"));
         m_emptyButton->setEnabled(true);
     }
 }
@@ -220,7 +219,7 @@ void LocationsView::askToRemove(const VPNProfile& profile) {
     m_removing = profile;
     // A long name is shortened on the button, which says it in full to the pointer and to screen
     // readers.
-    const QString action = QStringLiteral("Remove %1").arg(QString::fromStdString(profile.name));
+    const QString action = tr("Remove %1").arg(QString::fromStdString(profile.name));
     m_confirmRemove->setText(m_confirmRemove->fontMetrics().elidedText(action, Qt::ElideRight, removeButtonTextWidth));
     m_confirmRemove->setToolTip(action);
     m_confirmRemove->setAccessibleName(action);

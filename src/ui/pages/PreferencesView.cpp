@@ -1,6 +1,7 @@
 #include "ui/pages/PreferencesView.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
@@ -23,34 +24,33 @@ PreferencesView::PreferencesView(AppModel& model, QWidget* parent) : QWidget(par
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(26);
-    column->addWidget(new PageHeading(QStringLiteral("MAKE YOURSELF AT HOME"),
-                                      QStringLiteral("Your connection, your way."),
-                                      QStringLiteral("These preferences apply to your next connection."), this));
+    column->addWidget(new PageHeading(tr("MAKE YOURSELF AT HOME"), tr("Your connection, your way."),
+                                      tr("These preferences apply to your next connection."), this));
     column->addWidget(buildSettings());
 
-    m_activeNotice = new Notice(QStringLiteral("info.circle"),
-                                QStringLiteral("Disconnect your current session to change preferences."), this);
+    m_activeNotice =
+        new Notice(QStringLiteral("info.circle"), tr("Disconnect your current session to change preferences."), this);
     m_activeNotice->setObjectName(QStringLiteral("disconnectNotice"));
     column->addWidget(m_activeNotice);
 
-    column->addWidget(new Eyebrow(QStringLiteral("BUILT IN"), this));
+    column->addWidget(new Eyebrow(tr("BUILT IN"), this));
     auto* cards = new QHBoxLayout;
     cards->setSpacing(14);
-    cards->addWidget(new MetricCard(QStringLiteral("key"), QStringLiteral("CREDENTIALS"),
-                                    toQString(words.credentialsValue), toQString(words.credentialsDetail), this),
+    cards->addWidget(new MetricCard(QStringLiteral("key"), tr("CREDENTIALS"), platformWords(words.credentialsValue),
+                                    platformWords(words.credentialsDetail), this),
                      1, Qt::AlignVCenter);
-    cards->addWidget(new MetricCard(QStringLiteral("network"), QStringLiteral("TUNNEL ENGINE"),
-                                    toQString(words.tunnelEngineValue), toQString(words.tunnelEngineDetail), this),
+    cards->addWidget(new MetricCard(QStringLiteral("network"), tr("TUNNEL ENGINE"),
+                                    platformWords(words.tunnelEngineValue), platformWords(words.tunnelEngineDetail),
+                                    this),
                      1, Qt::AlignVCenter);
     column->addLayout(cards);
     column->addWidget(new Notice(QStringLiteral("hand.raised"),
-                                 QStringLiteral("No analytics or browsing history collection is implemented in this "
-                                                "app. Your VPN provider\u2019s separate privacy policy still applies."),
+                                 tr("No analytics or browsing history collection is implemented in this "
+                                    "app. Your VPN provider\u2019s separate privacy policy still applies."),
                                  this));
     column->addWidget(new Notice(
         QStringLiteral("info.circle"),
-        QStringLiteral("Kill switch, automatic reconnection and split tunneling are not available in this version."),
-        this));
+        tr("Kill switch, automatic reconnection and split tunneling are not available in this version."), this));
 
     ModelWatcher::forPage(
         model, [this] { refresh(); }, this);
@@ -67,22 +67,21 @@ Panel* PreferencesView::buildSettings() {
     // The rows' titles stand in for the switches' own labels, which only assistive technology hears.
     m_allowLocalNetwork = new Switch(m_settings);
     m_allowLocalNetwork->setObjectName(QStringLiteral("allowLocalNetworkSwitch"));
-    m_allowLocalNetwork->setAccessibleName(QStringLiteral("Allow local network access"));
+    m_allowLocalNetwork->setAccessibleName(tr("Allow local network access"));
     m_disconnectOnSleep = new Switch(m_settings);
     m_disconnectOnSleep->setObjectName(QStringLiteral("disconnectOnSleepSwitch"));
-    m_disconnectOnSleep->setAccessibleName(QStringLiteral("Disconnect on sleep"));
+    m_disconnectOnSleep->setAccessibleName(tr("Disconnect on sleep"));
 
     bind(m_allowLocalNetwork, &VPNSettings::allowLocalNetwork, [this](bool on) { m_model.setAllowLocalNetwork(on); });
     bind(m_disconnectOnSleep, &VPNSettings::disconnectOnSleep, [this](bool on) { m_model.setDisconnectOnSleep(on); });
 
-    rows->addWidget(new SettingRow(QStringLiteral("Allow local network access"),
-                                   QStringLiteral("Keep printers and other nearby devices reachable outside the VPN."),
+    rows->addWidget(new SettingRow(tr("Allow local network access"),
+                                   tr("Keep printers and other nearby devices reachable outside the VPN."),
                                    QStringLiteral("printer"), m_allowLocalNetwork, m_settings));
     rows->addWidget(new Divider(Qt::Horizontal, m_settings));
-    rows->addWidget(
-        new SettingRow(toQString(platformText().disconnectOnSleepTitle),
-                       QStringLiteral("End your session on sleep. You\u2019ll reconnect manually when you return."),
-                       QStringLiteral("moon"), m_disconnectOnSleep, m_settings));
+    rows->addWidget(new SettingRow(platformWords(platformText().disconnectOnSleepTitle),
+                                   tr("End your session on sleep. You\u2019ll reconnect manually when you return."),
+                                   QStringLiteral("moon"), m_disconnectOnSleep, m_settings));
     return m_settings;
 }
 

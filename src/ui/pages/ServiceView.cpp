@@ -1,5 +1,6 @@
 #include "ui/pages/ServiceView.h"
 
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/QtText.h"
 #include "ui/components/Eyebrow.h"
@@ -28,14 +29,17 @@ struct Partner {
 };
 
 constexpr Partner partners[] = {
-    {"WLVPN", "FIRST CHOICE TO EVALUATE",
-     "Custom apps, Mac SDK and IKEv2 / WireGuard. Partner access is required for the SDK and test network.",
+    {"WLVPN", QT_TRANSLATE_NOOP("vantorel::ServiceView", "FIRST CHOICE TO EVALUATE"),
+     QT_TRANSLATE_NOOP("vantorel::ServiceView", "Custom apps, Mac SDK and IKEv2 / WireGuard. Partner access is "
+                                                "required for the SDK and test network."),
      "https://wlvpn.com/faq/"},
-    {"PureWL", "ALTERNATIVE",
-     "Mac SDK and API options for a custom customer experience. Request commercial terms and test access.",
+    {"PureWL", QT_TRANSLATE_NOOP("vantorel::ServiceView", "ALTERNATIVE"),
+     QT_TRANSLATE_NOOP("vantorel::ServiceView", "Mac SDK and API options for a custom customer experience. Request "
+                                                "commercial terms and test access."),
      "https://www.purewl.com/developer/"},
-    {"VPNresellers", "API OPTION",
-     "Public account and WireGuard configuration APIs. Requires a separate WireGuard client integration.",
+    {"VPNresellers", QT_TRANSLATE_NOOP("vantorel::ServiceView", "API OPTION"),
+     QT_TRANSLATE_NOOP("vantorel::ServiceView", "Public account and WireGuard configuration APIs. Requires a "
+                                                "separate WireGuard client integration."),
      "https://api.vpnresellers.com/docs/v4_1/"},
 };
 
@@ -46,9 +50,8 @@ ServiceView::ServiceView(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(24);
-    column->addWidget(
-        new PageHeading(QStringLiteral("THE NEXT CONNECTION"), QStringLiteral("Our app. A global network."),
-                        QStringLiteral("Choose the infrastructure partner behind your VPN service."), this));
+    column->addWidget(new PageHeading(tr("THE NEXT CONNECTION"), tr("Our app. A global network."),
+                                      tr("Choose the infrastructure partner behind your VPN service."), this));
 
     auto* status = new Panel(this);
     status->setObjectName(QStringLiteral("serviceStatusCard"));
@@ -61,21 +64,21 @@ ServiceView::ServiceView(QWidget* parent) : QWidget(parent) {
                          0, Qt::AlignTop);
     auto* statusTexts = new QVBoxLayout;
     statusTexts->setSpacing(8);
-    statusTexts->addWidget(new TextLabel(QStringLiteral("Service is not activated"), Fonts::system(18, QFont::DemiBold),
+    statusTexts->addWidget(new TextLabel(tr("Service is not activated"), Fonts::system(18, QFont::DemiBold),
                                          Palette::text.color(), status));
     auto* statusDetail =
-        new TextLabel(toQString(words.serviceStatusDetail), Fonts::system(13), Palette::muted.color(), status);
+        new TextLabel(platformWords(words.serviceStatusDetail), Fonts::system(13), Palette::muted.color(), status);
     statusDetail->setLineSpacing(4);
     statusTexts->addWidget(statusDetail);
     statusRow->addLayout(statusTexts, 1);
     column->addWidget(status);
 
-    column->addWidget(new Eyebrow(QStringLiteral("RESELLER SHORTLIST"), this));
+    column->addWidget(new Eyebrow(tr("RESELLER SHORTLIST"), this));
     for (const Partner& entry : partners) {
-        column->addWidget(partner(QString::fromUtf8(entry.name), QString::fromUtf8(entry.tag),
-                                  QString::fromUtf8(entry.detail), QString::fromUtf8(entry.url)));
+        column->addWidget(
+            partner(QString::fromUtf8(entry.name), tr(entry.tag), tr(entry.detail), QString::fromUtf8(entry.url)));
     }
-    column->addWidget(new Notice(QStringLiteral("arrow.triangle.branch"), toQString(words.serviceNextSteps), this));
+    column->addWidget(new Notice(QStringLiteral("arrow.triangle.branch"), platformWords(words.serviceNextSteps), this));
 }
 
 Panel* ServiceView::partner(const QString& name, const QString& tag, const QString& detail, const QString& url) {
@@ -111,7 +114,7 @@ Panel* ServiceView::partner(const QString& name, const QString& tag, const QStri
     link->setFont(Fonts::system(13));
     link->setFill(Palette::violet.color(0.08));
     link->setPadding(10);
-    link->setAccessibleName(QStringLiteral("Read %1 integration details").arg(name));
+    link->setAccessibleName(tr("Read %1 integration details").arg(name));
     link->setToolTip(url);
     connect(link, &QPushButton::clicked, this, [url] { QDesktopServices::openUrl(QUrl(url)); });
     layout->addWidget(link, 0, Qt::AlignVCenter);

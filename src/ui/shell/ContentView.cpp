@@ -1,6 +1,7 @@
 #include "ui/shell/ContentView.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
@@ -143,11 +144,11 @@ QWidget* ContentView::pageWidget(AppPage page) {
 void ContentView::refresh() {
     const AppPage current = m_model.page();
     m_sidebar->setCurrentPage(current);
-    m_pageTitle->setText(toQString(rawValue(current)));
+    m_pageTitle->setText(pageTitle(current));
     // The scrolling area takes focus so that the keyboard can scroll it; it is named for its page.
-    m_scroll->setAccessibleName(toQString(rawValue(current)));
+    m_scroll->setAccessibleName(pageTitle(current));
     m_dot->setLit(m_model.phase() == TunnelPhase::connected);
-    m_phaseTitle->setText(toQString(title(m_model.phase())));
+    m_phaseTitle->setText(phaseTitle(m_model.phase()));
     // The bar's titles take their new widths now, rather than on a later turn after a frame that
     // would show the new title cut to the old one's width.
     m_pageTitle->parentWidget()->layout()->activate();
@@ -203,11 +204,11 @@ QWidget* ContentView::buildRemovalWaiting(QWidget* parent) {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(14, 10, 10, 10);
     row->setSpacing(12);
-    auto* notice = new Notice(QStringLiteral("clock"), toQString(platformText().waitingToDelete), panel);
+    auto* notice = new Notice(QStringLiteral("clock"), platformWords(platformText().waitingToDelete), panel);
     notice->setObjectName(QStringLiteral("removalWaitingNotice"));
     announceAsAlert(notice);
     row->addWidget(notice, 1, Qt::AlignVCenter);
-    auto* stop = new QPushButton(QStringLiteral("Stop waiting"), panel);
+    auto* stop = new QPushButton(tr("Stop waiting"), panel);
     stop->setObjectName(QStringLiteral("stopWaitingButton"));
     connect(stop, &QPushButton::clicked, this, [this] { m_model.giveUp(); });
     row->addWidget(stop, 0, Qt::AlignVCenter);
@@ -238,7 +239,7 @@ Alert* ContentView::alert() {
     // Made for the first message: most runs never show one.
     m_alert = new Alert(QStringLiteral("Vantorel"), this);
     m_alert->setObjectName(QStringLiteral("messageAlert"));
-    m_alert->addButton(QStringLiteral("OK"), Alert::Role::accept)->setObjectName(QStringLiteral("okButton"));
+    m_alert->addButton(tr("OK"), Alert::Role::accept)->setObjectName(QStringLiteral("okButton"));
     // "OK", Escape and closing the alert all end here; so does closing it because the message
     // went away, when clearing it again is harmless.
     connect(m_alert, &QDialog::finished, this, [this] {
@@ -254,10 +255,9 @@ void ContentView::refreshAlert() {
         // A newer message replaces the text of an alert that is still open. A window closed to the
         // tray keeps its message for when it is shown again (showEvent), rather than an alert of
         // its own on the desktop.
-        // A message about a file names it first, in quotes, on a line of its own: the alert keeps
-        // that to one line, however long the name.
-        const qsizetype lineEnd = message->indexOf(QLatin1Char('\n'));
-        if (message->startsWith(QChar(0x201C)) && lineEnd > 0 && message->at(lineEnd - 1) == QChar(0x201D)) {
+        // A message about a file names it on a first line of its own: the alert keeps that line to
+        // one, however long the name.
+        if (const qsizetype lineEnd = message->indexOf(QLatin1Char('\n')); lineEnd > 0) {
             alert()->setText(message->sliced(lineEnd + 1), message->first(lineEnd));
         } else {
             alert()->setText(*message);

@@ -36,12 +36,12 @@ std::optional<QString> droppedFile(const QMimeData* data) {
 // The kinds of file a provider hands out, then anything.
 QList<PortalFileChooser::Filter> importFilters() {
     return {
-        {QStringLiteral("VPN profiles"),
+        {MainWindow::tr("VPN profiles"),
          {QStringLiteral("*.sswan"), QStringLiteral("*.mobileconfig"), QStringLiteral("*.nmconnection")}},
-        {QStringLiteral("strongSwan profiles"), {QStringLiteral("*.sswan")}},
-        {QStringLiteral("Apple configuration profiles"), {QStringLiteral("*.mobileconfig")}},
-        {QStringLiteral("NetworkManager connections"), {QStringLiteral("*.nmconnection")}},
-        {QStringLiteral("All files"), {QStringLiteral("*")}},
+        {MainWindow::tr("strongSwan profiles"), {QStringLiteral("*.sswan")}},
+        {MainWindow::tr("Apple configuration profiles"), {QStringLiteral("*.mobileconfig")}},
+        {MainWindow::tr("NetworkManager connections"), {QStringLiteral("*.nmconnection")}},
+        {MainWindow::tr("All files"), {QStringLiteral("*")}},
     };
 }
 
@@ -74,9 +74,9 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
         });
         return action;
     };
-    m_addLocation = editing(QStringLiteral("Add Location\u2026"), "addLocationAction", QKeySequence::New,
+    m_addLocation = editing(tr("Add Location\u2026"), "addLocationAction", QKeySequence::New,
                             [this] { m_model.setShowingAdd(true); });
-    m_importLocation = editing(QStringLiteral("Import Location\u2026"), "importLocationAction", QKeySequence::Open,
+    m_importLocation = editing(tr("Import Location\u2026"), "importLocationAction", QKeySequence::Open,
                                [this] { openImportDialog(); });
     setAcceptDrops(true);
     file->addSeparator();
@@ -112,7 +112,7 @@ QFileDialog* MainWindow::importDialog() {
     if (m_importDialog != nullptr) {
         return m_importDialog;
     }
-    m_importDialog = new QFileDialog(this, QStringLiteral("Import Location"));
+    m_importDialog = new QFileDialog(this, tr("Import Location"));
     m_importDialog->setObjectName(QStringLiteral("importDialog"));
     // Qt's own widgets, never a toolkit's dialog through the platform theme: that would run in this
     // process and look into the files it lists. The desktop's own chooser, which runs in a process
@@ -153,7 +153,7 @@ void MainWindow::openImportDialog() {
         }
     }
     if (!m_portalUnavailable) {
-        m_portal->open(this, QStringLiteral("Import Location"), folder, importFilters());
+        m_portal->open(this, tr("Import Location"), folder, importFilters());
         return;
     }
     importDialog()->setDirectory(folder);

@@ -1,5 +1,6 @@
 #include "ui/shell/NameOnlyFileTypes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -11,14 +12,18 @@ QIcon NameOnlyFileTypes::icon(const QFileInfo& info) const {
 
 QString NameOnlyFileTypes::type(const QFileInfo& info) const {
     if (info.isDir()) {
-        return QStringLiteral("Folder");
+        return QCoreApplication::translate("vantorel::NameOnlyFileTypes", "Folder");
     }
     const QString suffix = info.suffix().toLower();
     if (suffix == QLatin1String("sswan") || suffix == QLatin1String("mobileconfig") ||
         suffix == QLatin1String("nmconnection")) {
-        return QStringLiteral("VPN profile");
+        return QCoreApplication::translate("vantorel::NameOnlyFileTypes", "VPN profile");
     }
-    return suffix.isEmpty() ? QStringLiteral("File") : QStringLiteral("%1 file").arg(suffix.toUpper());
+    if (suffix.isEmpty()) {
+        return QCoreApplication::translate("vantorel::NameOnlyFileTypes", "File");
+    }
+    //: The type of a file whose name ends in %1, as "PDF file".
+    return QCoreApplication::translate("vantorel::NameOnlyFileTypes", "%1 file").arg(suffix.toUpper());
 }
 
 } // namespace vantorel

@@ -1,5 +1,6 @@
 #include "ui/shell/Sidebar.h"
 
+#include "app/UserText.h"
 #include "core/PlatformText.h"
 #include "ui/QtText.h"
 #include "ui/components/Fonts.h"
@@ -33,10 +34,11 @@ QWidget* header(QWidget* parent) {
     name->setMinimumScaleFactor(0.85);
     names->addWidget(name);
     // The letters are spaced by hand, with two spaces between the words.
-    auto* platform = TextLabel::oneLine(toQString(platformText().sidebarPlatform), Fonts::system(9, QFont::Bold),
+    auto* platform = TextLabel::oneLine(platformWords(platformText().sidebarPlatform), Fonts::system(9, QFont::Bold),
                                         Palette::muted.color(), header);
+    platform->setObjectName(QStringLiteral("sidebarPlatform"));
     // Not to be spelt out letter by letter.
-    platform->setAccessibleName(toQString(platformText().sidebarPlatformSpoken));
+    platform->setAccessibleName(platformWords(platformText().sidebarPlatformSpoken));
     names->addWidget(platform);
     row->addLayout(names);
     row->addStretch(1);
@@ -52,9 +54,9 @@ QWidget* card(QWidget* parent) {
     column->addWidget(
         SymbolLabel::decorative(QStringLiteral("sparkle"), Fonts::symbol(13), Palette::violet.color(), card), 0,
         Qt::AlignLeft);
-    column->addWidget(TextLabel::oneLine(QStringLiteral("Made to be yours."), Fonts::system(13, QFont::Medium),
+    column->addWidget(TextLabel::oneLine(Sidebar::tr("Made to be yours."), Fonts::system(13, QFont::Medium),
                                          Palette::text.color(), card));
-    auto* body = new TextLabel(QStringLiteral("Your connection.\nA calmer corner of the internet."), Fonts::system(11),
+    auto* body = new TextLabel(Sidebar::tr("Your connection.\nA calmer corner of the internet."), Fonts::system(11),
                                Palette::muted.color(), card);
     body->setLineSpacing(4);
     column->addWidget(body);
@@ -67,7 +69,7 @@ QWidget* footer(QWidget* parent) {
     row->setContentsMargins(26, 0, 26, 22);
     row->setSpacing(0);
     const QFont font = Fonts::system(9, QFont::Medium);
-    row->addWidget(TextLabel::oneLine(toQString(platformText().previewFooter), Fonts::tracked(font, 1.1),
+    row->addWidget(TextLabel::oneLine(platformWords(platformText().previewFooter), Fonts::tracked(font, 1.1),
                                       Palette::muted.color(), footer));
     row->addStretch(1);
     row->addWidget(TextLabel::oneLine(QStringLiteral(VANTOREL_VERSION), font, Palette::muted.color(), footer));
@@ -84,9 +86,8 @@ Sidebar::Sidebar(QWidget* parent) : QWidget(parent) {
     column->setSpacing(0);
     column->addWidget(header(this));
 
-    auto* section =
-        TextLabel::oneLine(QStringLiteral("WORKSPACE"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8),
-                           Palette::muted.color(), this);
+    auto* section = TextLabel::oneLine(tr("WORKSPACE"), Fonts::tracked(Fonts::system(9, QFont::DemiBold), 1.8),
+                                       Palette::muted.color(), this);
     section->setContentsMargins(28, 0, 0, 14);
     column->addWidget(section);
 

@@ -1,5 +1,6 @@
 #include "ui/shell/SidebarRow.h"
 
+#include "app/UserText.h"
 #include "ui/QtText.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/Palette.h"
@@ -22,11 +23,11 @@ constexpr qreal cornerRadius = 10;
 } // namespace
 
 SidebarRow::SidebarRow(AppPage page, QWidget* parent) : KeyboardFocus(parent), m_page(page) {
-    setText(toQString(rawValue(page)));
+    setText(pageTitle(page));
     setObjectName(QStringLiteral("sidebarRow-") + toQString(rawValue(page)).toLower().replace(' ', '-'));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(toQString(rawValue(page)));
+    setAccessibleName(pageTitle(page));
     setCheckable(false);
     setFont(Fonts::system(13));
 }

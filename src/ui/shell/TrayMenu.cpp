@@ -1,6 +1,7 @@
 #include "ui/shell/TrayMenu.h"
 
 #include "app/AppModel.h"
+#include "app/UserText.h"
 #include "ui/ModelWatcher.h"
 #include "ui/QtText.h"
 #include "ui/components/Palette.h"
@@ -46,7 +47,7 @@ void TrayMenu::rebuild() {
     m_menu->clear();
     const TunnelPhase phase = m_model.phase();
     const bool active = isActive(phase);
-    addEntry(*m_menu, toQString(title(phase)), "trayPhase", false);
+    addEntry(*m_menu, phaseTitle(phase), "trayPhase", false);
     if (const auto profile = m_model.activeProfile(); profile && active) {
         // The person's own name for it, as long as it may be, shortened to a menu's width.
         const QString name = QString::fromStdString(profile->name);

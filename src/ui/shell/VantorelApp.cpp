@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "app/CommandLine.h"
+#include "app/UserText.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationRequests.h"
 #include "ui/components/Theme.h"
@@ -139,6 +140,7 @@ int VantorelApp::run(QApplication& application, const CommandLine& options) {
     if (instance.claim(!options.hidden, options.file.value_or(QString())) == SingleInstance::Claim::handedOver) {
         return 0;
     }
+    installTranslations();
     VantorelApp app(application, std::make_unique<AppModel>());
     app.listenTo(instance);
     new AfterFirstPaint(app.m_window->contentView(), [] {
@@ -154,7 +156,12 @@ void VantorelApp::start(const CommandLine& options) {
     if (!options.hidden || options.file) {
         m_window->show();
     } else if (!m_tray->icon()) {
-        std::fputs("vantorel: there is no system tray to start hidden in, so the window is shown.\n", stderr);
+        std::fputs(qPrintable(QCoreApplication::translate(
+                                  "vantorel::VantorelApp",
+                                  "vantorel: there is no system tray to start hidden in, so the window "
+                                  "is shown.") +
+                              QLatin1Char('\n')),
+                   stderr);
         m_window->show();
     }
     if (options.file) {
