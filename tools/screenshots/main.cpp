@@ -2,6 +2,7 @@
 // into PNG files, so that they can be reviewed against the intended look: vantorel-screenshots
 // <output folder>. Each subject's pictures are listed in a file of their own.
 #include "Shot.h"
+#include "app/UserText.h"
 #include "ui/components/Theme.h"
 
 #include <QApplication>
@@ -16,22 +17,33 @@ using namespace vantorel::screenshots;
 
 namespace {
 
-constexpr const char* usage = "usage: vantorel-screenshots <output folder>\n"
+constexpr const char* usage = "usage: vantorel-screenshots [--language <code>] <output folder>\n"
                               "Renders the interface's building blocks and pages, in the states that\n"
-                              "matter, into PNG files in the folder (created when missing).\n";
+                              "matter, into PNG files in the folder (created when missing): in English,\n"
+                              "or in the language given (de).\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     // Anything that looks like an option is one: a mistyped flag never becomes a folder.
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (argc != 2 || argv[1][0] == '-') {
-        if (argc == 2) {
-            std::fprintf(stderr, "vantorel-screenshots: unknown option %s\n", argv[1]);
+    QString language;
+    const char* output = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return 0;
         }
+        if (std::strcmp(argv[i], "--language") == 0 && i + 1 < argc) {
+            language = QString::fromLocal8Bit(argv[++i]);
+        } else if (argv[i][0] == '-' || output != nullptr) {
+            std::fprintf(stderr, "vantorel-screenshots: unexpected argument %s\n", argv[i]);
+            std::fputs(usage, stderr);
+            return 2;
+        } else {
+            output = argv[i];
+        }
+    }
+    if (output == nullptr) {
         std::fputs(usage, stderr);
         return 2;
     }
@@ -53,10 +65,15 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     Theme::apply(application);
+    if (!language.isEmpty() && language != QLatin1String("en") &&
+        installTranslations(QStringLiteral(VANTOREL_TRANSLATIONS_DIR), {language}).isEmpty()) {
+        std::fprintf(stderr, "vantorel-screenshots: no translation for %s\n", qPrintable(language));
+        return 2;
+    }
 
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(output));
     if (!QDir().mkpath(folder.absolutePath())) {
-        std::fprintf(stderr, "vantorel-screenshots: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "vantorel-screenshots: cannot create %s\n", output);
         return 1;
     }
     bool ok = true;
