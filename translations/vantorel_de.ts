@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>file</source>
-        <translation>datei</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>A VPN provider&apos;s profile to import: strongSwan (.sswan), Apple (.mobileconfig) or NetworkManager (.nmconnection).</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>[file]</source>
-        <translation>[datei]</translation>
+        <translation>[Datei]</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
