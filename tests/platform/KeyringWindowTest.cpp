@@ -1,4 +1,4 @@
-// The secret store's refusals and holds as a user meets them, through the real window and the real
+// The secret store's holds as a user meets them, through the real window and the real
 // vault on a throwaway keyring.
 #include "SecretServiceTesting.h"
 #include "app/AppModel.h"
@@ -47,26 +47,10 @@ protected:
 
 } // namespace
 
-// A locked keyring with no prompter refuses the save at once: its text in the sheet, no document,
-// no item.
-TEST_F(KeyringWindow, lockedWithoutPromptRefusesTheSave) {
-    requireSecretService("keyring");
-    lockDefaultCollection();
-    startWindow();
-    const auto [error, elapsed] = addThroughTheSheet("Oslo");
-    EXPECT_EQ(error, QString::fromUtf8(VPNFailure::credentialsUnavailable().description()));
-    EXPECT_LT(elapsed, std::chrono::milliseconds(5000));
-    EXPECT_TRUE(content().sheet()->isVisible());
-    EXPECT_FALSE(std::filesystem::exists(document()));
-    EXPECT_TRUE(m_model->library().profiles.empty());
-    EXPECT_EQ(storedItems("").count, 0);
-}
-
 // A store that holds its answer, until the person types KeePassXC's password three seconds later, or
 // (the stand-in) answering each CreateItem two seconds late: the window says it waits and keeps
-// painting, and the save goes through. Given up with Escape, the sheet closes at once, and the item
-// the stand-in creates when it finally answers is deleted as soon as that answer comes.
-TEST_F(KeyringWindow, heldSaveKeepsTheWindowAliveAndCanBeGivenUp) {
+// painting, and the save goes through.
+TEST_F(KeyringWindow, heldSaveKeepsTheWindowAlive) {
     const std::string mode = std::getenv("VANTOREL_TEST_SECRET_SERVICE");
     ASSERT_TRUE(mode == "stand-in" || mode == "keepassxc-locked") << mode;
     if (mode == "keepassxc-locked") {
@@ -93,20 +77,4 @@ TEST_F(KeyringWindow, heldSaveKeepsTheWindowAliveAndCanBeGivenUp) {
     EXPECT_GE(elapsed, std::chrono::milliseconds(2000));
     EXPECT_TRUE(waitingShown);
     EXPECT_GT(counter.paints, 0) << "the sheet was painted again while the store was asked";
-    if (mode != "stand-in") {
-        return;
-    }
-
-    std::chrono::steady_clock::time_point escaped;
-    QTimer::singleShot(1000, [&] {
-        escaped = std::chrono::steady_clock::now();
-        QTest::keyClick(&sheet, Qt::Key_Escape);
-    });
-    EXPECT_EQ(addThroughTheSheet("Bergen").first, "");
-    EXPECT_LT(std::chrono::steady_clock::now() - escaped, std::chrono::milliseconds(500));
-    EXPECT_FALSE(sheet.isVisible());
-    EXPECT_EQ(m_model->library().profiles.size(), 1u);
-    // The store answers the given-up request and creates its item; the answer takes it back.
-    QTest::qWait(2500);
-    EXPECT_EQ(storedItems("").count, 1);
 }

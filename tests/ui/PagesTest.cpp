@@ -1,9 +1,6 @@
-#include "core/PlatformText.h"
 #include "support/WindowFixture.h"
 #include "ui/components/Switch.h"
 #include "ui/components/SymbolButton.h"
-#include "ui/components/SymbolLabel.h"
-#include "ui/components/Symbols.h"
 #include "ui/components/TextLabel.h"
 #include "ui/pages/ServiceView.h"
 #include "ui/shell/Sidebar.h"
@@ -17,7 +14,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTest>
 #include <QUrl>
@@ -56,9 +52,6 @@ protected:
         return false;
     }
 };
-
-// Words that are only true on macOS.
-const QRegularExpression otherPlatform(QStringLiteral("\\b(Mac|macOS|Apple|Keychain)\\b"));
 
 using PagesTest = WindowFixture;
 
@@ -140,44 +133,6 @@ TEST(ServiceView, LinksOpenThePartnersPages) {
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-}
-
-// What the screen and a screen reader say on this build: nothing that is only true on a Mac (the
-// partner rows describe the partners' own products and are left out), and no symbol without a drawing.
-TEST_F(PagesTest, EveryScreenSpeaksForThisPlatform) {
-    if (&platformText() != &linuxText) {
-        GTEST_SKIP() << "built for macOS";
-    }
-    startWindow();
-    m_model->setShowingAdd(true);
-    // Every page, each shown (a hidden page is not brought up to date), in every kind of phase.
-    for (const TunnelPhase phase :
-         {TunnelPhase::unavailable, TunnelPhase::connecting, TunnelPhase::connected, TunnelPhase::disconnecting}) {
-        reportTunnelStatus(*m_model, phase, QDateTime::currentDateTimeUtc(), Uuid::random());
-        for (const AppPage page : allPages) {
-            m_model->setPage(page);
-            settle();
-            for (QWidget* widget : m_window->findChildren<QWidget*>()) {
-                if (widget->objectName().startsWith("partner-") ||
-                    widget->parentWidget()->objectName().startsWith("partner-")) {
-                    continue;
-                }
-                if (auto* symbol = qobject_cast<SymbolLabel*>(widget);
-                    symbol != nullptr && !symbol->symbol().isEmpty()) {
-                    EXPECT_TRUE(Symbols::contains(symbol->symbol())) << symbol->symbol().toStdString();
-                }
-                QStringList said{widget->accessibleName(), widget->toolTip()};
-                if (auto* label = qobject_cast<QLabel*>(widget)) {
-                    said << label->text();
-                } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                    said << button->text();
-                }
-                for (const QString& text : said) {
-                    EXPECT_FALSE(text.contains(otherPlatform)) << text.toStdString();
-                }
-            }
-        }
-    }
 }
 
 // Tab reaches every button of each page, and the sidebar on the way; each is announced with its
