@@ -146,10 +146,6 @@ TEST_F(AppModelOperationsTest, RemoveStoresTheDocumentThenDeletesThePassword) {
         EXPECT_FALSE(model.busy());
         m_vault->failRemove = false;
     }
-    // The next change deletes what was left.
-    addRome();
-    m_vault->answerAll();
-    EXPECT_EQ(itemIds(), namedIds());
 }
 
 TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReportsFailuresUnchanged) {
@@ -172,9 +168,6 @@ TEST_F(AppModelOperationsTest, AddPassesFieldsAsTypedAndReportsFailuresUnchanged
     // Failures come back as the repository reports them, and change nothing.
     const ProfileLibrary before = model.library();
     model.setShowingAdd(true);
-    model.add("Bern", "Switzerland", "https://ch.example.com", "ch.example.com", "me", "pw");
-    EXPECT_EQ(model.addFailure(), text(messages::server));
-    EXPECT_FALSE(model.busy());
     m_failWrites = true;
     model.add("Bern", "Switzerland", "ch.example.com", "ch.example.com", "me", "pw");
     m_vault->answerAll();
@@ -220,26 +213,13 @@ TEST_F(AppModelOperationsTest, AFileArrivingDuringAnOperationOpensAfterIt) {
     EXPECT_FALSE(model.message());
 }
 
-// Quitting gives the operation up and waits for the secret store's answers, at most the time given:
-// a store carried out meanwhile is deleted before the program goes; one that never answers is left
-// to the journal.
+// Quitting gives the operation up and waits for the secret store's answers (what the store carries
+// out meanwhile is taken back, as the shell's quitting test sees), at most the time given: with
+// nothing out, done on the next turn; held for good, done when the patience runs out.
 TEST_F(AppModelOperationsTest, ShuttingDownGivesUpAndWaitsForTheStoreAWhile) {
-    AppModel& model = startWithTwo();
-    bool done = false;
-    addRome();
-    model.shutDown([&] { done = true; }, 10s);
-    EXPECT_FALSE(model.busy());
-    EXPECT_FALSE(done);
-    m_vault->answer(); // stored after all
-    EXPECT_FALSE(done) << "still deleting it";
-    m_vault->answer();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }));
-    EXPECT_EQ(itemIds(), namedIds());
-
-    // Nothing out: done on the next turn. Held for good: done when the patience runs out.
     for (const bool held : {false, true}) {
         startModel();
-        done = false;
+        bool done = false;
         if (held) {
             addRome();
         }
@@ -249,14 +229,6 @@ TEST_F(AppModelOperationsTest, ShuttingDownGivesUpAndWaitsForTheStoreAWhile) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return done; }));
         EXPECT_EQ(std::chrono::steady_clock::now() - started >= 300ms, held);
     }
-    // The journal names what the held store may keep: the next start's first change deletes it.
-    const Uuid held = m_vault->held.front().id;
-    m_items->emplace(held, "pw");
-    startModel();
-    addRome();
-    m_vault->answerAll();
-    EXPECT_FALSE(m_items->contains(held));
-    EXPECT_EQ(itemIds(), namedIds());
 }
 
 TEST_F(AppModelOperationsTest, ActiveProfileFollowsTheTunnelNotTheSelection) {

@@ -78,21 +78,7 @@ protected:
 
     std::set<Uuid> journalIds() const { return CredentialJournal::decode(readFile(journal())).value(); }
 
-    std::set<Uuid> itemIds() const {
-        std::set<Uuid> ids;
-        for (const auto& [id, password] : *m_items) {
-            ids.insert(id);
-        }
-        return ids;
-    }
-
-    static std::set<Uuid> credentialIDs(const ProfileLibrary& library) {
-        std::set<Uuid> ids;
-        for (const auto& profile : library.profiles) {
-            ids.insert(profile.credentialID);
-        }
-        return ids;
-    }
+    std::set<Uuid> itemIds() const { return FakeVault::ids(*m_items); }
 
     TempDir m_temp;
     std::shared_ptr<FakeVault::Items> m_items = std::make_shared<FakeVault::Items>();

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,8 +66,14 @@ public:
         }
     }
 
-    const Items& items() const { return *m_items; }
-    Items& items() { return *m_items; }
+    // The ids of the items it keeps.
+    static std::set<Uuid> ids(const Items& items) {
+        std::set<Uuid> out;
+        for (const auto& [id, password] : items) {
+            out.insert(id);
+        }
+        return out;
+    }
 
     std::vector<Call> held;
     std::vector<std::string> log; // "insert <id>" and "remove <id>", in the order the calls came

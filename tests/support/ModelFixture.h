@@ -75,22 +75,9 @@ protected:
     }
 
     // The credential ids of the fake vault's items, and of the locations the document names.
-    std::set<Uuid> itemIds() const {
-        std::set<Uuid> ids;
-        for (const auto& [id, password] : *m_items) {
-            ids.insert(id);
-        }
-        return ids;
-    }
+    std::set<Uuid> itemIds() const { return FakeVault::ids(*m_items); }
     std::set<Uuid> namedIds() const {
-        std::set<Uuid> ids;
-        if (!std::filesystem::exists(document())) {
-            return ids;
-        }
-        for (const auto& profile : stored().profiles) {
-            ids.insert(profile.credentialID);
-        }
-        return ids;
+        return std::filesystem::exists(document()) ? credentialIDs(stored()) : std::set<Uuid>();
     }
 
     TempDir m_temp;

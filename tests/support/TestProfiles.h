@@ -4,6 +4,7 @@
 #include "core/VPNProfile.h"
 
 #include <ostream>
+#include <set>
 #include <string>
 
 namespace vantorel {
@@ -39,6 +40,15 @@ inline ProfileLibrary libraryOf(std::size_t count) {
     }
     library.settings.disconnectOnSleep = true;
     return library;
+}
+
+// The credential ids of `library`'s locations.
+inline std::set<Uuid> credentialIDs(const ProfileLibrary& library) {
+    std::set<Uuid> ids;
+    for (const auto& profile : library.profiles) {
+        ids.insert(profile.credentialID);
+    }
+    return ids;
 }
 
 } // namespace vantorel::testing
