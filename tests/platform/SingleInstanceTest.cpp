@@ -40,24 +40,6 @@ QString run(const char* program, const QStringList& arguments = {}) {
 
 } // namespace
 
-TEST(SingleInstance, ASecondStartHandsOverToTheFirst) {
-    QProcess first;
-    first.start(QString::fromUtf8(VANTOREL_PROBE));
-    ASSERT_EQ(lineFrom(first), "first");
-
-    QProcess second;
-    second.start(QString::fromUtf8(VANTOREL_PROBE));
-    ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), "handed over");
-
-    EXPECT_EQ(lineFrom(first), "activated");
-    ASSERT_TRUE(first.waitForFinished(5000));
-
-    // Once the first has gone, the next start is the first again (no stale name, lock or socket).
-    EXPECT_EQ(run(VANTOREL_PROBE, {"--once"}), "first");
-}
-
 // Without a session bus, a copy holding the claim that closes a request unanswered is either on its
 // way out (it closed its socket before letting the lock go) or a copy from before requests were
 // answered. The start that knocked takes the claim from the first, so that a copy keeps running, and

@@ -1,5 +1,3 @@
-#include "ui/components/AccentButton.h"
-#include "ui/components/Alert.h"
 #include "ui/components/Fonts.h"
 #include "ui/components/GlobeArtwork.h"
 #include "ui/components/Notice.h"
@@ -12,13 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QHash>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -60,35 +52,10 @@ bool tintedOnly(const QImage& image, const QColor& color) {
     });
 }
 
-// The smallest rectangle holding every pixel that is not fully transparent.
-QRect inkBounds(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            bounds |= qAlpha(image.pixel(x, y)) > 0 ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return bounds;
-}
-
 const auto longText = QStringLiteral("Next: select a partner, obtain test access, connect the customer service, and "
                                      "sign the build. End-to-end connection and leak tests follow.");
 
 } // namespace
-
-// Fainter while pressed, fainter still while disabled, and a disabled button the same pressed or not.
-TEST(AccentButtonStyle, TheFillFollowsTheState) {
-    const auto look = [](bool enabled, bool pressed) {
-        AccentButton button(QStringLiteral("Go"));
-        button.setFixedSize(200, 44);
-        button.setEnabled(enabled);
-        button.setDown(pressed);
-        return render(button);
-    };
-    EXPECT_GT(ink(look(true, false)), ink(look(true, true)));
-    EXPECT_GT(ink(look(true, true)), ink(look(false, false)));
-    EXPECT_EQ(look(false, true), look(false, false));
-}
 
 TEST(Spinner, AnimatesOnlyWhileVisible) {
     QWidget window;
@@ -102,31 +69,6 @@ TEST(Spinner, AnimatesOnlyWhileVisible) {
     EXPECT_TRUE(spinner->isAnimating());
     window.hide();
     EXPECT_FALSE(spinner->isAnimating());
-}
-
-TEST(Switch, SlidesOnlyWhenAPersonFlipsIt) {
-    // What a switch draws at rest: one set before it was ever shown.
-    const auto atRest = [](bool on) {
-        Switch still;
-        still.setChecked(on);
-        still.resize(still.sizeHint());
-        return render(still);
-    };
-    QWidget window;
-    auto* toggle = new Switch(&window);
-    toggle->resize(toggle->sizeHint());
-    window.show();
-
-    // Set by the program (a view showing its model): drawn at once.
-    toggle->setChecked(true);
-    EXPECT_TRUE(render(*toggle) == atRest(true)) << "slides to on";
-    toggle->toggle();
-    EXPECT_TRUE(render(*toggle) == atRest(false)) << "slides to off";
-
-    QTest::mouseClick(toggle, Qt::LeftButton);
-    ASSERT_TRUE(toggle->isChecked());
-    EXPECT_FALSE(render(*toggle) == atRest(true)) << "a click slides the knob over";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return render(*toggle) == atRest(true); }, 2000));
 }
 
 // A notice and a setting's detail wrap: they grow taller as they narrow and show every line, and
@@ -202,29 +144,6 @@ TEST(GlobeArtwork, IsASymmetricVioletDrawingThatNothingReads) {
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(&globe)->state().invisible);
 }
 
-TEST(Symbols, FilledVariantsLookFilled) {
-    const auto draw = [](const char* name) {
-        return Symbols::image(QString::fromLatin1(name), 96, Palette::violet.color());
-    };
-    // More ink than the outline drawn from the same icon.
-    EXPECT_GT(ink(draw("star.fill")), 2 * ink(draw("star")));
-    EXPECT_GT(ink(draw("globe.europe.africa.fill")), ink(draw("globe.americas")));
-    // Filled on the left only; a whole shield, more.
-    const auto half = draw("shield.lefthalf.filled");
-    EXPECT_GT(ink(half.copy(0, 0, 48, 96)), 2 * ink(half.copy(48, 0, 48, 96)));
-    EXPECT_GT(ink(draw("checkmark.shield.fill")), ink(half));
-}
-
-TEST(Symbols, AreTintedAndHeavierWithTheWeight) {
-    const auto lime = Palette::lime.color();
-    EXPECT_TRUE(tintedOnly(Symbols::image(QStringLiteral("power"), 48, lime), lime));
-    double previous = 0;
-    for (auto weight : {QFont::ExtraLight, QFont::Light, QFont::Normal, QFont::Medium, QFont::DemiBold, QFont::Bold}) {
-        const double current = ink(Symbols::image(QStringLiteral("globe"), 64, lime, weight));
-        EXPECT_GT(current, std::exchange(previous, current)) << weight;
-    }
-}
-
 // Every name has a drawing. Small symbols have strokes of about a device pixel, and antialiasing
 // alone would only ever show them dimmed where they run between two pixels; on a display of two
 // device pixels per point they are drawn afresh at that density, as a stretched drawing dims them.
@@ -252,29 +171,8 @@ TEST(Symbols, ThinStrokesStillReachTheSymbolsColour) {
     EXPECT_TRUE(Symbols::image(QStringLiteral("no.such.symbol"), 48, Palette::violet.color()).isNull());
 }
 
-TEST(Theme, AScrollBarIsAHandleThatFollowsADrag) {
-    QWidget window;
-    auto* bar = new QScrollBar(Qt::Vertical, &window);
-    bar->setRange(0, 300);
-    bar->setPageStep(100);
-    bar->setGeometry(0, 0, bar->sizeHint().width(), 400);
-    window.show();
-    // All that is drawn is the handle: there are no arrows and no track.
-    const QRect handle = inkBounds(render(*bar));
-    ASSERT_FALSE(handle.isEmpty());
-    // A page of 100 in 400 is shown, so the handle is about a quarter of the bar.
-    EXPECT_NEAR(handle.height(), 100, 6);
-
-    const QPoint grip = handle.center();
-    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
-    QTest::mouseMove(bar, grip + QPoint(0, 90));
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, grip + QPoint(0, 90));
-    // The handle went with the pointer, and the value with the handle: the range over its travel.
-    EXPECT_EQ(inkBounds(render(*bar)).top(), handle.top() + 90);
-    EXPECT_NEAR(bar->value(), 90.0 * 300 / (400 - handle.height()), 4);
-}
-
-TEST(Theme, NothingQtDrawsItselfIsLight) {
+// Whatever Qt draws itself (menus, tooltips, dialogs' fields) takes the app's dark colours.
+TEST(Theme, QtsOwnColoursAreDarkInEveryState) {
     const auto colors = QApplication::palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         for (const auto role :
@@ -283,44 +181,4 @@ TEST(Theme, NothingQtDrawsItselfIsLight) {
         }
     }
     EXPECT_LT(QToolTip::palette().color(QPalette::ToolTipBase).lightnessF(), 0.3);
-
-    // Render Qt's own widgets and check that light pixels are no more than their text.
-    auto* menu = new QMenu;
-    menu->addAction(QStringLiteral("An entry"));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("An entry turned off"))->setEnabled(false);
-    auto* bar = new QScrollBar(Qt::Vertical);
-    bar->setRange(0, 100);
-    bar->resize(16, 200);
-    const std::pair<const char*, QWidget*> widgets[] = {
-        {"menu", menu},
-        {"scroll bar", bar},
-        {"push button", new QPushButton(QStringLiteral("A button"))},
-        {"field", new QLineEdit(QStringLiteral("Some text"))},
-        {"alert",
-         [] {
-             auto* alert = new Alert(QStringLiteral("A title"));
-             alert->setText(QStringLiteral("A message."));
-             alert->addButton(QStringLiteral("OK"), Alert::Role::accept);
-             return alert;
-         }()},
-    };
-    for (const auto& [name, raw] : widgets) {
-        SCOPED_TRACE(name);
-        std::unique_ptr<QWidget> widget(raw);
-        widget->ensurePolished();
-        if (widget->size().isEmpty() || widget->size() == QSize(640, 480)) {
-            widget->resize(widget->sizeHint().expandedTo(QSize(16, 16)));
-        }
-        const auto image = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        // The commonest colour is the widget's own background; light pixels are its text.
-        QHash<QRgb, int> counts;
-        for (const QRgb pixel : pixels(image)) {
-            ++counts[pixel];
-        }
-        EXPECT_LT(QColor::fromRgba(std::max_element(counts.cbegin(), counts.cend()).key()).lightnessF(), 0.3);
-        const auto light =
-            std::ranges::count_if(pixels(image), [](QRgb pixel) { return QColor::fromRgba(pixel).lightnessF() > 0.6; });
-        EXPECT_LT(double(light) / double(pixels(image).size()), 0.3);
-    }
 }

@@ -10,14 +10,10 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDesktopServices>
-#include <QFontInfo>
-#include <QImage>
-#include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
 #include <QTest>
 #include <QUrl>
-#include <map>
 
 using namespace vantorel;
 using namespace vantorel::testing;
@@ -33,24 +29,6 @@ public:
 
 public slots:
     void open(const QUrl& url) { opened.append(url); }
-};
-
-// Where each watched widget was, in its window, when it was first painted.
-class FirstPaints final : public QObject {
-public:
-    static QRect place(const QWidget& widget) { return {widget.mapTo(widget.window(), QPoint()), widget.size()}; }
-    void watch(QWidget* widget) { widget->installEventFilter(this); }
-
-    std::map<const QWidget*, QRect> places;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Paint && !places.contains(widget)) {
-            places[widget] = place(*widget);
-        }
-        return false;
-    }
 };
 
 using PagesTest = WindowFixture;
@@ -84,29 +62,6 @@ TEST_F(PagesTest, PreferenceSwitchesStoreThroughTheModel) {
     EXPECT_TRUE(allow.isChecked());
     settle();
     EXPECT_TRUE(allow.isChecked());
-}
-
-// The window opens on Preferences: its first frame is already laid out without the notice the page
-// hides, so nothing moves once it has been painted.
-TEST_F(PagesTest, PreferencesAreInPlaceFromTheFirstFrame) {
-    writeDocument(ProfileLibrary{});
-    startModel();
-    m_model->setPage(AppPage::preferences);
-    m_window = std::make_unique<MainWindow>(*m_model);
-    FirstPaints painted;
-    const auto parts = content().pageWidget(AppPage::preferences)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* part : parts) {
-        painted.watch(part);
-    }
-    m_window->show();
-    settle();
-    for (const QWidget* part : parts) {
-        if (part->isVisible()) {
-            SCOPED_TRACE(part->metaObject()->className());
-            ASSERT_TRUE(painted.places.contains(part));
-            EXPECT_EQ(painted.places[part], FirstPaints::place(*part));
-        }
-    }
 }
 
 TEST(ServiceView, LinksOpenThePartnersPages) {
@@ -161,26 +116,6 @@ TEST_F(PagesTest, EveryControlIsReachedWithTabAndNamed) {
             EXPECT_TRUE(!button->isVisible() || reached.contains(button)) << button->accessibleName().toStdString();
         }
         EXPECT_TRUE(reached.contains(content().sidebar()->row(AppPage::service)));
-    }
-}
-
-// The bundled faces are registered as they are first asked for: when each page is first shown,
-// every text on it is drawn in the face it asked for, never in a fallback.
-TEST_F(PagesTest, EveryPageIsDrawnInItsOwnFacesWhenFirstShown) {
-    startWindow();
-    for (const AppPage which : allPages) {
-        SCOPED_TRACE(rawValue(which));
-        m_model->setPage(which);
-        settle();
-        QImage frame(m_window->size(), QImage::Format_ARGB32_Premultiplied);
-        m_window->render(&frame);
-        for (const QWidget* widget : content().pageWidget(which)->findChildren<QWidget*>()) {
-            if (qobject_cast<const QLabel*>(widget) != nullptr ||
-                qobject_cast<const QAbstractButton*>(widget) != nullptr) {
-                EXPECT_EQ(QFontInfo(widget->font()).family(), widget->font().families().value(0))
-                    << widget->metaObject()->className() << " " << widget->objectName().toStdString();
-            }
-        }
     }
 }
 
