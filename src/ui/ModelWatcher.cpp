@@ -10,9 +10,17 @@ namespace vantorel {
 namespace {
 
 // Qt lays out a widget's parents at once when the widget is shown, but only on a later turn when it
-// is hidden. A page that hides a part as it is shown (a notice that no longer applies) would
-// otherwise be painted once in the room it had, spread over what remains.
+// is hidden or its text changes, and one level of widgets a turn. A page that hides a part as it is
+// shown (a notice that no longer applies), or whose title grows, would otherwise be painted in the
+// room it had. So the page's widgets are laid out now, the innermost first (each level's size comes
+// from the one inside it), then the page and what holds it.
 void layOutAtOnce(QWidget* page) {
+    const auto inside = page->findChildren<QWidget*>();
+    for (auto widget = inside.crbegin(); widget != inside.crend(); ++widget) {
+        if (QLayout* layout = (*widget)->layout(); layout != nullptr && (*widget)->isVisible()) {
+            layout->activate();
+        }
+    }
     for (QWidget* widget = page; widget != nullptr && widget->isVisible(); widget = widget->parentWidget()) {
         if (QLayout* layout = widget->layout()) {
             layout->activate();
@@ -55,6 +63,9 @@ void ModelWatcher::run() {
     }
     m_stale = false;
     m_redraw();
+    if (m_page != nullptr) {
+        layOutAtOnce(m_page);
+    }
 }
 
 bool ModelWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -36,13 +36,11 @@ protected:
             field(addFields[i]).setText(texts[i]);
         }
     }
-    // Lets the views catch up with the model. Each turn of the event loop delivers what was posted
-    // before it: the redraw a model change asks for, then the layout requests it causes, which climb
-    // one level of widgets a turn.
+    // Lets the views catch up with the model: they redraw on the next turn of the event loop, and
+    // a page built by that redraw is laid out on the turn after.
     static void settle() {
-        for (int turn = 0; turn < 4; ++turn) {
-            QApplication::processEvents();
-        }
+        QApplication::processEvents();
+        QApplication::processEvents();
     }
 
     void TearDown() override {
