@@ -12,11 +12,13 @@
 #include "ui/components/TextLabel.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/SidebarRow.h"
+#include "ui/shell/TrayMenu.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
@@ -118,6 +120,7 @@ protected:
         reportTunnelStatus(*m_model, TunnelPhase::unavailable); // the sheet can save
         collect(*content().sidebar(), QStringLiteral("sidebar"), texts);
         collect(*m_window->menuBar(), QStringLiteral("menu"), texts);
+        collect(*TrayMenu(*m_model).menu(), QStringLiteral("tray"), texts);
         m_model->setShowingAdd(true);
         settle();
         content().sheet()->view()->save();
