@@ -7,21 +7,9 @@
 #include <QWidget>
 
 namespace vantorel {
-namespace {
 
-// Qt lays out a widget's parents at once when the widget is shown, but only on a later turn when it
-// is hidden or its text changes, and one level of widgets a turn. A page that hides a part as it is
-// shown (a notice that no longer applies), or whose title grows, would otherwise be painted in the
-// room it had. So the page's widgets are laid out now, the innermost first (each level's size comes
-// from the one inside it), then the page and what holds it.
-void layOutAtOnce(QWidget* page) {
-    const auto inside = page->findChildren<QWidget*>();
-    for (auto widget = inside.crbegin(); widget != inside.crend(); ++widget) {
-        if (QLayout* layout = (*widget)->layout(); layout != nullptr && (*widget)->isVisible()) {
-            layout->activate();
-        }
-    }
-    for (QWidget* widget = page; widget != nullptr && widget->isVisible(); widget = widget->parentWidget()) {
+void layOutAtOnce(QWidget* widget) {
+    for (; widget != nullptr && widget->isVisible(); widget = widget->parentWidget()) {
         if (QLayout* layout = widget->layout()) {
             layout->activate();
         }
@@ -30,8 +18,6 @@ void layOutAtOnce(QWidget* page) {
         }
     }
 }
-
-} // namespace
 
 ModelWatcher::ModelWatcher(AppModel& model, std::function<void()> redraw, QObject* parent)
     : QObject(parent), m_redraw(std::move(redraw)) {
@@ -63,9 +49,6 @@ void ModelWatcher::run() {
     }
     m_stale = false;
     m_redraw();
-    if (m_page != nullptr) {
-        layOutAtOnce(m_page);
-    }
 }
 
 bool ModelWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -37,4 +37,11 @@ private:
     bool m_stale = false;
 };
 
+// Lays out `widget` and what holds it now, inside out. Qt does that at once when a widget is shown,
+// but only on later turns when a part is hidden or a text changes its size, one level of widgets a
+// turn, so a frame painted meanwhile would show the part in the room it had. A page that hides a
+// part as it is shown, or changes a text's length while it is seen, calls this with the innermost
+// widget whose size changed.
+void layOutAtOnce(QWidget* widget);
+
 } // namespace vantorel

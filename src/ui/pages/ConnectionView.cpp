@@ -282,6 +282,8 @@ void ConnectionView::refresh() {
     m_title->setText(phaseTitle(phase));
     m_detail->setText(statusDetail());
     fitDetailBetweenDots();
+    // The status column is as wide as the longer of the two, and centred over the globe.
+    layOutAtOnce(m_title->parentWidget());
 
     m_primary->setText(primaryTitle());
     m_primary->setSymbol(isActive(phase) ? QStringLiteral("power") : QStringLiteral("arrow.right"));
