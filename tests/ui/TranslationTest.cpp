@@ -10,6 +10,7 @@
 #include "ui/components/SymbolLabel.h"
 #include "ui/components/Symbols.h"
 #include "ui/components/TextLabel.h"
+#include "ui/pages/LocationRow.h"
 #include "ui/shell/Sidebar.h"
 #include "ui/shell/SidebarRow.h"
 #include "ui/shell/TrayMenu.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <map>
@@ -131,6 +133,24 @@ protected:
         m_model->setMessage(describe(VPNFailure::storageUnavailable()));
         settle();
         collect(*content().alert(), QStringLiteral("alert"), texts);
+        m_model->setMessage(std::nullopt);
+        // Asked to remove the location with the longest name: the button shortens the name alone, and
+        // still says what it does, whichever side of the name the language puts the verb.
+        m_model->setPage(AppPage::locations);
+        settle();
+        const VPNProfile& longest = m_model->library().profiles[1];
+        for (LocationRow* row : content().findChildren<LocationRow*>()) {
+            if (row->profile().id == longest.id) {
+                row->findChild<QAction*>("removeAction")->trigger();
+            }
+        }
+        settle();
+        const auto& remove = part<QPushButton>("confirmRemoveButton");
+        for (const QString& words : remove.toolTip().split(QString::fromStdString(longest.name))) {
+            EXPECT_TRUE(remove.text().contains(words)) << remove.text().toStdString();
+        }
+        EXPECT_NE(remove.text(), remove.toolTip());
+        EXPECT_GE(remove.width(), remove.sizeHint().width());
         EXPECT_GT(texts.size(), 100U) << "the walk found the window's texts";
         return texts;
     }
@@ -183,7 +203,8 @@ protected:
 // written in. German fits the smallest window in every phase, the status text between the globe's end
 // dots too.
 TEST_F(TranslationTest, GermanReachesEveryTextAndEnglishStaysTheSource) {
-    const ProfileLibrary library = libraryOf(2);
+    ProfileLibrary library = libraryOf(2);
+    library.profiles[1].name = std::string(80, 'W');
     writeDocument(library);
     const Texts english = everyText();
     // The one text of a place, found by the name it ends in.

@@ -18,10 +18,12 @@
 #include "ui/pages/LocationList.h"
 #include "ui/pages/LocationRow.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vantorel {
 
@@ -218,9 +220,14 @@ void LocationsView::askToRemove(const VPNProfile& profile) {
     }
     m_removing = profile;
     // A long name is shortened on the button, which says it in full to the pointer and to screen
-    // readers.
-    const QString action = tr("Remove %1").arg(QString::fromStdString(profile.name));
-    m_confirmRemove->setText(m_confirmRemove->fontMetrics().elidedText(action, Qt::ElideRight, removeButtonTextWidth));
+    // readers. The name alone is shortened, never the rest: in German the verb comes after it.
+    const QString name = QString::fromStdString(profile.name);
+    const QString sentence = tr("Remove %1");
+    const QString action = sentence.arg(name);
+    const QFontMetrics metrics = m_confirmRemove->fontMetrics();
+    const int nameRoom = std::max(removeButtonTextWidth - metrics.horizontalAdvance(sentence.arg(QString())),
+                                  metrics.horizontalAdvance(QChar(0x2026)));
+    m_confirmRemove->setText(sentence.arg(metrics.elidedText(name, Qt::ElideRight, nameRoom)));
     m_confirmRemove->setToolTip(action);
     m_confirmRemove->setAccessibleName(action);
     m_confirmation->open();
