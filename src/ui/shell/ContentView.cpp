@@ -144,14 +144,15 @@ QWidget* ContentView::pageWidget(AppPage page) {
 void ContentView::refresh() {
     const AppPage current = m_model.page();
     m_sidebar->setCurrentPage(current);
-    m_pageTitle->setText(pageTitle(current));
+    const QString title = pageTitle(current);
+    m_pageTitle->setText(title);
     // The scrolling area takes focus so that the keyboard can scroll it; it is named for its page.
-    m_scroll->setAccessibleName(pageTitle(current));
+    m_scroll->setAccessibleName(title);
     m_dot->setLit(m_model.phase() == TunnelPhase::connected);
     m_phaseTitle->setText(phaseTitle(m_model.phase()));
     // The bar's titles take their new widths now, rather than on a later turn after a frame that
     // would show the new title cut to the old one's width.
-    m_pageTitle->parentWidget()->layout()->activate();
+    layOutAtOnce(m_pageTitle->parentWidget());
     showPage(current);
     refreshAlert();
     refreshSheet();
